@@ -1,0 +1,26 @@
+# The two commands of the README. Each installs what is missing, builds and does its job.
+JOBS ?= $(shell nproc)
+RUN_PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/pebblewire
+
+.PHONY: run test deps build-native build-win32 clean
+
+deps:
+	@sh tools/install-deps.sh
+
+build-native: deps
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native -j $(JOBS)
+
+build-win32: deps
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j $(JOBS)
+
+test: build-native build-win32
+	@ctest --preset native -j $(JOBS)
+	@ctest --preset win32 -j $(JOBS)
+
+run: build-win32
+	@sh tools/run.sh "$(RUN_PREFIX)" build/win32
+
+clean:
+	rm -rf build

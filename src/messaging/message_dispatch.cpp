@@ -1,0 +1,57 @@
+#include "messaging/message_dispatch.h"
+
+#include "toolkit/ansi_text.h"
+
+namespace messaging {
+
+namespace {
+constexpr std::string_view kLineBreak = "\r\n";
+constexpr std::string_view kDomainPrefix = "/domain:";
+}  // namespace
+
+std::string MessageText(std::string_view editorText) {
+    if (editorText.ends_with(kLineBreak)) editorText.remove_suffix(kLineBreak.size());
+    std::string text;
+    text.reserve(editorText.size());
+    for (;;) {
+        const std::size_t end = editorText.find(kLineBreak);
+        text += editorText.substr(0, end).substr(0, kMaxLineLength);
+        if (end == std::string_view::npos) break;
+        text += kLineBreak;
+        editorText.remove_prefix(end + kLineBreak.size());
+    }
+    return text;
+}
+
+std::string ResolveRecipient(std::string_view fieldText) {
+    if (fieldText == kWorkgroupPlaceholder) return std::string(kOwnWorkgroup);
+    std::string recipient = tk::LocaleUpper(tk::TrimControl(fieldText));
+    return recipient.empty() ? std::string(kOwnWorkgroup) : recipient;
+}
+
+std::string TargetArgument(std::string_view recipient, bool workgroupMode) {
+    std::string target;
+    if (workgroupMode && recipient != kOwnWorkgroup) target = kDomainPrefix;
+    target += recipient;
+    return target;
+}
+
+std::string ConfirmationText(std::string_view recipient, bool workgroupMode) {
+    std::string text = "Zpráva byla poslána ";
+    if (recipient == kOwnWorkgroup)
+        text += "vaší pracovní skupině";
+    else
+        (text += workgroupMode ? "pracovní skupině " : "uživateli ") += recipient;
+    return text + ".";
+}
+
+SendPlan PlanSend(const SendInputs& inputs) {
+    const std::string recipient = ResolveRecipient(inputs.recipientText);
+    SendPlan plan;
+    plan.programPath = inputs.windowsDirectory + std::string(kMessengerSubPath);
+    plan.parameters = "send " + TargetArgument(recipient, inputs.workgroupMode) + " " + MessageText(inputs.editorText);
+    plan.confirmation = ConfirmationText(recipient, inputs.workgroupMode);
+    return plan;
+}
+
+}  // namespace messaging

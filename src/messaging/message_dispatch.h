@@ -1,0 +1,43 @@
+// What one send passes to the messenger command and what it tells the user.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace messaging {
+
+// The recipient field's text when it holds no name.
+inline constexpr std::string_view kWorkgroupPlaceholder = "(vaše pracovní skupina)";
+// Everyone in the user's own workgroup or domain.
+inline constexpr std::string_view kOwnWorkgroup = "*";
+inline constexpr std::string_view kMessengerSubPath = "\\system32\\net.exe";
+inline constexpr std::size_t kMaxLineLength = 4096;
+
+struct SendInputs {
+    std::string editorText;     // the editor's whole text, hard line breaks as CR LF
+    std::string recipientText;  // the recipient field as it stands
+    bool workgroupMode = false; // "Pracovní skupina:" is checked
+    std::string windowsDirectory;
+};
+
+struct SendPlan {
+    std::string programPath;   // Windows directory + "\system32\net.exe"
+    std::string parameters;    // "send " + target + " " + text
+    std::string confirmation;  // "Zpráva byla poslána ..." shown after the launch
+};
+
+// The hard lines joined with CR LF: one trailing CR LF dropped, each line cut to 4096 characters.
+std::string MessageText(std::string_view editorText);
+
+// Trimmed and upper-cased field text; "*" when that leaves nothing or the field shows the placeholder.
+std::string ResolveRecipient(std::string_view fieldText);
+
+// "/domain:" + recipient in workgroup mode, the recipient alone otherwise; "*" never gets the prefix.
+std::string TargetArgument(std::string_view recipient, bool workgroupMode);
+
+std::string ConfirmationText(std::string_view recipient, bool workgroupMode);
+
+SendPlan PlanSend(const SendInputs& inputs);
+
+}  // namespace messaging

@@ -1,0 +1,137 @@
+#include "toolkit/application.h"
+
+#include "toolkit/form.h"
+#include "toolkit/navigation.h"
+
+namespace tk {
+
+namespace {
+constexpr char kApplicationClass[] = "PebblewireApplication";
+// Posted to itself when the application window is activated: the main form takes over.
+constexpr UINT WM_ACTIVATE_MAIN_FORM = WM_APP + 1;
+}  // namespace
+
+Application& Application::Instance() {
+    static Application application;
+    return application;
+}
+
+bool Application::Initialize(const std::string& title) {
+    title_ = title;
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    if (!RegisterWindowClass(kApplicationClass, nullptr, icon)) return false;
+    // Zero-sized popup at the screen's centre: only its taskbar button is ever seen.
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    return Create(0, kApplicationClass, title_.c_str(),
+                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
+                  nullptr) != nullptr;
+}
+
+void Application::SetTitle(const std::string& title) {
+    title_ = title;
+    if (Handle()) SetWindowTextA(Handle(), title_.c_str());
+}
+
+void Application::Minimize() {
+    if (!IsIconic(Handle())) ShowWindow(Handle(), SW_MINIMIZE);
+}
+
+void Application::Restore() {
+    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (!PreTranslate(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
+void Application::ApplyStartupShowCommand() {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    const WORD show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : SW_SHOWDEFAULT;
+    if (show == SW_SHOWMAXIMIZED) mainForm_->SetState(WindowState::Maximized);
+    if (show == SW_SHOWMINNOACTIVE) mainForm_->SetState(WindowState::Minimized);
+}
+
+int Application::Run() {
+    if (mainForm_) {
+        ApplyStartupShowCommand();
+        if (showMainForm_) {
+            ShowWindow(Handle(), SW_SHOWNORMAL);
+            if (mainForm_->State() == WindowState::Minimized) {
+                Minimize();
+                mainForm_->SetVisible(true);
+            } else {
+                mainForm_->SetVisible(true);
+            }
+        }
+    }
+    MSG msg{};
+    while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (!PreTranslate(msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    terminated_ = true;
+    return 0;
+}
+
+void Application::Terminate() {
+    terminated_ = true;
+    PostQuitMessage(0);
+}
+
+HWND Application::ActiveControl() const {
+    HWND focus = GetFocus();
+    return focus && GetParent(focus) ? focus : nullptr;
+}
+
+bool Application::PreTranslate(MSG& msg) {
+    if (!mainForm_ || !mainForm_->Handle()) return false;
+    HWND main = mainForm_->Handle();
+    if (msg.hwnd != main && !IsChild(main, msg.hwnd)) return false;
+    if (accelerators_ && GetActiveWindow() == main && TranslateAcceleratorA(main, accelerators_, &msg))
+        return true;
+    return HandleNavigationKey(main, msg);
+}
+
+LRESULT Application::OnSize(WPARAM kind) {
+    if (!mainForm_ || !mainForm_->Handle() || !mainForm_->Visible()) return 0;
+    // The main form leaves the screen with the application and comes back with it.
+    if (kind == SIZE_MINIMIZED) ShowWindow(mainForm_->Handle(), SW_HIDE);
+    if (kind == SIZE_RESTORED) {
+        ShowWindow(mainForm_->Handle(), mainForm_->State() == WindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+        PostMessageA(Handle(), WM_ACTIVATE_MAIN_FORM, 0, 0);
+    }
+    return 0;
+}
+
+LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE: return OnSize(wParam);
+    case WM_CLOSE: if (mainForm_) mainForm_->Close(); return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(Handle(), WM_ACTIVATE_MAIN_FORM, 0, 0);
+        return 0;
+    case WM_ACTIVATE_MAIN_FORM:
+        if (mainForm_ && mainForm_->Visible() && !IsIconic(Handle()) && IsWindowEnabled(mainForm_->Handle()) &&
+            GetActiveWindow() == Handle())
+            SetActiveWindow(mainForm_->Handle());
+        return 0;
+    }
+    return Default(message, wParam, lParam);
+}
+
+}  // namespace tk

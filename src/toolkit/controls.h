@@ -1,0 +1,41 @@
+// One-line helpers over the standard controls' messages.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace tk {
+
+inline std::string GetText(HWND control) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+inline void SetText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
+
+inline bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+inline void SetChecked(HWND button, bool checked) {
+    SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+inline HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
+                          int width, int height, HWND parent, int id) {
+    return CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+}
+
+inline int WindowWidth(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r.right - r.left;
+}
+
+inline int WindowHeight(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    return r.bottom - r.top;
+}
+
+}  // namespace tk

@@ -1,0 +1,11 @@
+#include "toolkit/error_text.h"
+
+namespace tk {
+
+std::string ErrorBoxText(std::string_view message) {
+    std::string text(message);
+    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) text += '.';
+    return text;
+}
+
+}  // namespace tk

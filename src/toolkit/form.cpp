@@ -1,0 +1,54 @@
+#include "toolkit/form.h"
+
+#include "toolkit/application.h"
+
+namespace tk {
+
+void Form::SetVisible(bool visible) {
+    visible_ = visible;
+    if (!visible) {
+        ShowWindow(Handle(), SW_HIDE);
+        return;
+    }
+    // While the application is minimised the form appears with it when it is restored.
+    const bool isMain = Application::Instance().MainForm() == this;
+    if (isMain && IsIconic(Application::Instance().Handle())) return;
+    ShowWindow(Handle(), state_ == WindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+}
+
+LRESULT Form::OnActivate(WPARAM wParam, LPARAM) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) focused_ = focus;
+    } else if (focused_ && IsWindow(focused_) && IsChild(Handle(), focused_)) {
+        SetFocus(focused_);
+    }
+    return 0;
+}
+
+LRESULT Form::OnSysCommand(WPARAM wParam, LPARAM lParam) {
+    // The main form minimises with the whole application, so the taskbar button stays the only one.
+    if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {
+        Application::Instance().Minimize();
+        return 0;
+    }
+    return Default(WM_SYSCOMMAND, wParam, lParam);
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ACTIVATE: return OnActivate(wParam, lParam);
+    case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
+    case WM_CLOSE:
+        if (CanClose()) {
+            if (Application::Instance().MainForm() == this)
+                Application::Instance().Terminate();
+            else
+                DestroyWindow(Handle());
+        }
+        return 0;
+    }
+    return Default(message, wParam, lParam);
+}
+
+}  // namespace tk

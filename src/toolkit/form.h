@@ -1,0 +1,42 @@
+// A top-level window owned by the application window, with the visibility flag and window state
+// the application object works with, and focus kept across deactivation.
+#pragma once
+
+#include <windows.h>
+
+#include "toolkit/window.h"
+
+namespace tk {
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+class Form : public Window {
+public:
+    bool Visible() const { return visible_; }
+    // Shows or hides the window; showing delivers WM_SHOWWINDOW as ShowWindow does.
+    void SetVisible(bool visible);
+
+    WindowState State() const { return state_; }
+    void SetState(WindowState state) { state_ = state; }
+
+    // The control that gets the focus when the form is next activated.
+    void SetActiveControl(HWND control) { focused_ = control; }
+
+    // Asks the window to close, as its close button does.
+    void Close() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Answers whether the window may close; a refusal leaves it open.
+    virtual bool CanClose() { return true; }
+
+private:
+    LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+
+    bool visible_ = false;
+    WindowState state_ = WindowState::Normal;
+    HWND focused_ = nullptr;
+};
+
+}  // namespace tk

@@ -1,0 +1,30 @@
+// The one place where handler errors stop: an uncaught std::exception becomes the error box.
+#pragma once
+
+#include <exception>
+#include <string_view>
+
+namespace tk {
+
+// Shows the error box (caption the application title, stop icon, OK) for a message.
+void ShowErrorBox(std::string_view message);
+
+// Runs a handler; an exception it lets through is reported and `fallback` is returned instead.
+template <typename Result, typename Handler>
+Result Guarded(Handler&& handler, Result fallback) noexcept {
+    try {
+        return handler();
+    } catch (const std::exception& error) {
+        ShowErrorBox(error.what());
+    } catch (...) {
+        ShowErrorBox("Neznámá chyba");
+    }
+    return fallback;
+}
+
+template <typename Handler>
+void Guarded(Handler&& handler) noexcept {
+    Guarded<int>([&] { handler(); return 0; }, 0);
+}
+
+}  // namespace tk

@@ -1,0 +1,42 @@
+#include "toolkit/message_box.h"
+
+#include <string>
+
+#include "toolkit/application.h"
+#include "toolkit/error_text.h"
+#include "toolkit/guarded.h"
+
+namespace tk {
+
+ModalScope::ModalScope(HWND except) : except_(except), previousActive_(GetActiveWindow()) {
+    EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
+}
+
+ModalScope::~ModalScope() {
+    for (int i = 0; i < count_; ++i)
+        if (IsWindow(disabled_[i])) EnableWindow(disabled_[i], TRUE);
+    if (previousActive_ && IsWindow(previousActive_) && IsWindowVisible(previousActive_))
+        SetActiveWindow(previousActive_);
+}
+
+BOOL CALLBACK ModalScope::Collect(HWND window, LPARAM scope) {
+    auto* self = reinterpret_cast<ModalScope*>(scope);
+    if (window == self->except_ || !IsWindowVisible(window) || !IsWindowEnabled(window)) return TRUE;
+    if (self->count_ == kMaxWindows) return FALSE;
+    EnableWindow(window, FALSE);
+    self->disabled_[self->count_++] = window;
+    return TRUE;
+}
+
+int ShowMessageBox(std::string_view text, std::string_view caption, UINT flags) {
+    HWND owner = Application::Instance().Handle();
+    ModalScope modal(owner);
+    const std::string textZ(text), captionZ(caption);
+    return MessageBoxA(owner, textZ.c_str(), captionZ.c_str(), flags);
+}
+
+void ShowErrorBox(std::string_view message) {
+    ShowMessageBox(ErrorBoxText(message), Application::Instance().Title(), MB_OK | MB_ICONERROR);
+}
+
+}  // namespace tk

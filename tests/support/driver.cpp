@@ -1,0 +1,342 @@
+#include "support/driver.h"
+
+#include <cstring>
+
+namespace drv {
+
+std::string Env(const char* name) {
+    char value[2048];
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length && length < sizeof value ? std::string(value, length) : std::string();
+}
+
+std::string DosPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+std::string ProgramPath() { return DosPath(Env("PW_EXE")); }
+
+// ---- registry ----
+
+void DeleteKeyTree(const std::string& path) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    char name[256];
+    for (;;) {
+        DWORD size = sizeof name;
+        if (RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+        DeleteKeyTree(path + "\\" + name);
+    }
+    RegCloseKey(key);
+    RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
+}
+
+std::optional<std::string> ReadString(const std::string& path, const std::string& name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    char data[4096];
+    DWORD size = sizeof data, type = 0;
+    const LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
+    std::string value(data, size);
+    while (!value.empty() && value.back() == '\0') value.pop_back();
+    return value;
+}
+
+std::optional<DWORD> ReadDword(const std::string& path, const std::string& name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    DWORD data = 0, size = sizeof data, type = 0;
+    const LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
+    RegCloseKey(key);
+    if (status != ERROR_SUCCESS || type != REG_DWORD) return std::nullopt;
+    return data;
+}
+
+void WriteString(const std::string& path, const std::string& name, const std::string& value) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   DWORD(value.size() + 1));
+    RegCloseKey(key);
+}
+
+void DeleteValue(const std::string& path, const std::string& name) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
+    RegDeleteValueA(key, name.c_str());
+    RegCloseKey(key);
+}
+
+void SetWindowsVersion(const char* version) {
+    WriteString("Software\\Wine\\AppDefaults\\pebblewire.exe", "Version", version);
+}
+
+void ResetUserState() {
+    DeleteKeyTree("Software\\Brantel");
+    DeleteValue("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Pebblewire");
+    SetWindowsVersion("win2k");
+}
+
+// ---- the program under test ----
+
+Program::~Program() {
+    Kill();
+    if (process_) CloseHandle(process_);
+}
+
+bool Program::Start(const std::string& arguments, int showCommand, const std::string& exe) {
+    const std::string path = exe.empty() ? ProgramPath() : exe;
+    std::string commandLine = "\"" + path + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (showCommand >= 0) {
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = WORD(showCommand);
+    }
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info))
+        return false;
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    id_ = info.dwProcessId;
+    WaitForInputIdle(process_, kWait);
+    return true;
+}
+
+std::optional<DWORD> Program::WaitExit(DWORD ms) {
+    if (!process_ || WaitForSingleObject(process_, ms) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+void Program::Kill() {
+    if (process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, kWait);
+    }
+}
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    bool visibleOnly;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && (!search->visibleOnly || IsWindowVisible(window)))
+        search->found.push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<HWND> Program::Windows(bool visibleOnly) const {
+    WindowSearch search{id_, visibleOnly, {}};
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND Program::WaitWindow(const char* className, const char* caption, bool visibleOnly, DWORD ms) const {
+    HWND result = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : Windows(visibleOnly))
+                if (ClassName(window) == className && (!caption || WindowText(window) == caption)) {
+                    result = window;
+                    return true;
+                }
+            return false;
+        },
+        ms);
+    return result;
+}
+
+HWND Program::WaitMainForm(DWORD ms) const { return WaitWindow("PebblewireMainForm", nullptr, true, ms); }
+
+HWND Program::WaitApplicationWindow(DWORD ms) const {
+    return WaitWindow("PebblewireApplication", nullptr, false, ms);
+}
+
+// ---- windows and controls ----
+
+namespace {
+struct ChildSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ChildSearch*>(param);
+    if (GetDlgCtrlID(window) != search->id) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+}  // namespace
+
+HWND ChildById(HWND parent, int id) {
+    ChildSearch search{id, nullptr};
+    EnumChildWindows(parent, FindChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kWait, &length)) return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        kWait, &copied);
+    text.resize(copied);
+    return text;
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+void SetWindowTextOf(HWND window, const std::string& text) {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, kWait,
+                        &result);
+}
+
+bool IsCheckedButton(HWND button) {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(button, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kWait, &state);
+    return state == BST_CHECKED;
+}
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+bool FocusControl(HWND topLevel, HWND control) {
+    SetForegroundWindow(topLevel);
+    if (!WaitUntil([&] { return GetForegroundWindow() == topLevel; }, 3000)) return false;
+    const DWORD target = GetWindowThreadProcessId(control, nullptr);
+    AttachThreadInput(GetCurrentThreadId(), target, TRUE);
+    SetFocus(control);
+    const bool focused = GetFocus() == control;
+    AttachThreadInput(GetCurrentThreadId(), target, FALSE);
+    return focused;
+}
+
+void PressKey(WORD key, bool ctrl, bool shift, bool alt) {
+    INPUT inputs[8] = {};
+    int count = 0;
+    auto add = [&](WORD vk, bool up) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = vk;
+        inputs[count].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ++count;
+    };
+    if (ctrl) add(VK_CONTROL, false);
+    if (shift) add(VK_SHIFT, false);
+    if (alt) add(VK_MENU, false);
+    add(key, false);
+    add(key, true);
+    if (alt) add(VK_MENU, true);
+    if (shift) add(VK_SHIFT, true);
+    if (ctrl) add(VK_CONTROL, true);
+    SendInput(UINT(count), inputs, sizeof(INPUT));
+    Sleep(50);
+}
+
+// ---- message boxes ----
+
+namespace {
+BOOL CALLBACK CollectButton(HWND child, LPARAM param) {
+    auto* info = reinterpret_cast<MessageBoxInfo*>(param);
+    if (ClassName(child) == "Button") info->buttons.push_back(GetDlgCtrlID(child));
+    if (ClassName(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        DWORD_PTR icon = 0;
+        SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kWait, &icon);
+        info->icon = reinterpret_cast<HICON>(icon);
+    }
+    return TRUE;
+}
+}  // namespace
+
+std::optional<MessageBoxInfo> WaitMessageBox(const Program& program, DWORD ms) {
+    HWND box = program.WaitWindow("#32770", nullptr, true, ms);
+    if (!box) return std::nullopt;
+    MessageBoxInfo info;
+    info.window = box;
+    info.caption = WindowText(box);
+    if (HWND text = GetDlgItem(box, 0xFFFF)) info.text = WindowText(text);
+    EnumChildWindows(box, CollectButton, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
+bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
+    HWND button = GetDlgItem(box.window, buttonId);
+    if (!button) return false;
+    PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return WaitUntil([&] { return !IsWindow(box.window); });
+}
+
+HICON SystemIcon(LPCSTR id) { return LoadIconA(nullptr, id); }
+
+// ---- screenshots ----
+
+std::string SaveScreenshot(HWND window, const std::string& name) {
+    const std::string directory = Env("PW_ARTIFACTS");
+    if (directory.empty()) return {};
+    CreateDirectoryA(DosPath(directory).c_str(), nullptr);
+    const RECT rect = WindowRectOf(window);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return {};
+
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    GdiFlush();
+
+    const DWORD stride = DWORD((width * 3 + 3) & ~3), imageSize = stride * DWORD(height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + imageSize;
+    const std::string path = DosPath(directory) + "\\" + name + ".bmp";
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out != INVALID_HANDLE_VALUE) {
+        DWORD written;
+        WriteFile(out, &file, sizeof file, &written, nullptr);
+        WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
+        WriteFile(out, bits, imageSize, &written, nullptr);
+        CloseHandle(out);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return path;
+}
+
+}  // namespace drv

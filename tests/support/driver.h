@@ -1,0 +1,105 @@
+// E2E driver helpers: start pebblewire.exe in the test prefix and act on it as a user would.
+// Every wait is bounded; a scenario never hangs.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace drv {
+
+constexpr DWORD kWait = 10000;  // default bound of every wait, milliseconds
+
+// Environment variable of the driver's own process, empty when unset.
+std::string Env(const char* name);
+// A Unix path as the Wine prefix's Z: drive sees it.
+std::string DosPath(const std::string& unixPath);
+// pebblewire.exe of the build, as a Windows path.
+std::string ProgramPath();
+
+// ---- registry (HKEY_CURRENT_USER of the test prefix) ----
+constexpr char kSettingsKey[] = "Software\\Brantel\\Pebblewire";
+void DeleteKeyTree(const std::string& path);
+std::optional<std::string> ReadString(const std::string& path, const std::string& name);
+std::optional<DWORD> ReadDword(const std::string& path, const std::string& name);
+void WriteString(const std::string& path, const std::string& name, const std::string& value);
+void DeleteValue(const std::string& path, const std::string& name);
+// The Windows version Wine reports to pebblewire.exe ("win2k", "nt40", "win98", "winme").
+void SetWindowsVersion(const char* version);
+// Puts the user's settings back to a first start's state (no program values, no Run value).
+void ResetUserState();
+
+// ---- the program under test ----
+class Program {
+public:
+    Program() = default;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program();  // kills the process if it still runs
+
+    // Starts pebblewire.exe (or `exe`) with the arguments; showCommand < 0 leaves STARTUPINFO's unset.
+    bool Start(const std::string& arguments = "", int showCommand = -1, const std::string& exe = "");
+    DWORD Id() const { return id_; }
+    HANDLE Process() const { return process_; }
+    // Waits for the process to end; its exit status, or nothing on time-out.
+    std::optional<DWORD> WaitExit(DWORD ms = kWait);
+    void Kill();
+
+    // The main window (class PebblewireMainForm), once it exists.
+    HWND WaitMainForm(DWORD ms = kWait) const;
+    // The application window that carries the taskbar button.
+    HWND WaitApplicationWindow(DWORD ms = kWait) const;
+    // A top-level window of the process with this class (and caption, if given).
+    HWND WaitWindow(const char* className, const char* caption = nullptr, bool visibleOnly = true,
+                    DWORD ms = kWait) const;
+    // All top-level windows of the process.
+    std::vector<HWND> Windows(bool visibleOnly) const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD id_ = 0;
+};
+
+// ---- windows and controls ----
+HWND ChildById(HWND parent, int id);  // searches all descendants
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+void SetWindowTextOf(HWND window, const std::string& text);
+bool IsCheckedButton(HWND button);
+RECT WindowRectOf(HWND window);
+// Brings the window forward and gives the control the keyboard focus.
+bool FocusControl(HWND topLevel, HWND control);
+// Presses and releases keys with SendInput: modifiers held around the key.
+void PressKey(WORD key, bool ctrl = false, bool shift = false, bool alt = false);
+// Runs a condition until it holds or the time is up.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD ms = kWait) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start > ms) return false;
+        Sleep(20);
+    }
+}
+
+// ---- message boxes ----
+struct MessageBoxInfo {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+    HICON icon = nullptr;
+    std::vector<int> buttons;  // control ids of its push buttons
+};
+std::optional<MessageBoxInfo> WaitMessageBox(const Program& program, DWORD ms = kWait);
+// Presses the box's button with this id (IDOK, IDYES ...) and waits until the box is gone.
+bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
+// The system icon a message box of these flags shows.
+HICON SystemIcon(LPCSTR id);
+
+// ---- screenshots ----
+// Saves the window's screen area as a 24-bit BMP under PW_ARTIFACTS; returns the file's path.
+std::string SaveScreenshot(HWND window, const std::string& name);
+
+}  // namespace drv

@@ -1,0 +1,41 @@
+// Stand-in for programs that Pebblewire starts (net.exe, Winpopup.exe, link handlers): appends
+// one record with its own path and its exact command-line bytes to the log named by the
+// environment variable PW_RECORDER_LOG (default C:\recorder.log), then ends.
+//
+// Record: "time=<ms> exe=<module path> len=<n>\n" + n command-line bytes + "\n".
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    char logPath[MAX_PATH] = "C:\\recorder.log";
+    GetEnvironmentVariableA("PW_RECORDER_LOG", logPath, sizeof logPath);
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    const char* commandLine = GetCommandLineA();
+    const DWORD length = DWORD(std::strlen(commandLine));
+
+    SYSTEMTIME now;
+    GetSystemTime(&now);
+    FILETIME stamp;
+    SystemTimeToFileTime(&now, &stamp);
+    const unsigned long long ms = ((ULONGLONG(stamp.dwHighDateTime) << 32) | stamp.dwLowDateTime) / 10000;
+    char header[MAX_PATH + 64];
+    const int headerLength = std::snprintf(header, sizeof header, "time=%llu exe=%s len=%lu\n", ms, exe,
+                                           static_cast<unsigned long>(length));
+
+    // Several recorders may run at once: retry while another holds the log.
+    HANDLE log = INVALID_HANDLE_VALUE;
+    for (int attempt = 0; attempt < 200 && log == INVALID_HANDLE_VALUE; ++attempt) {
+        log = CreateFileA(logPath, FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (log == INVALID_HANDLE_VALUE) Sleep(10);
+    }
+    if (log == INVALID_HANDLE_VALUE) return 1;
+    DWORD written;
+    WriteFile(log, header, DWORD(headerLength), &written, nullptr);
+    WriteFile(log, commandLine, length, &written, nullptr);
+    WriteFile(log, "\n", 1, &written, nullptr);
+    CloseHandle(log);
+    return 0;
+}

@@ -1,0 +1,23 @@
+// Reads what the recorder stand-ins (net.exe, Winpopup.exe, link handlers) logged.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace drv {
+
+struct LaunchRecord {
+    std::string exe;          // module path of the recorder that ran
+    std::string commandLine;  // its exact command-line bytes
+};
+
+// The log file the recorders of this driver process write to.
+std::string RecorderLogPath();
+void ClearRecorderLog();
+std::vector<LaunchRecord> ReadRecorderLog();
+// Waits until the log holds at least `count` records.
+std::vector<LaunchRecord> WaitRecords(size_t count, DWORD ms = 10000);
+
+}  // namespace drv

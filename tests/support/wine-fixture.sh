@@ -1,0 +1,83 @@
+#!/bin/sh
+# Test fixture: `setup PREFIX NET_EXE` makes the 32-bit Windows 2000 prefix once (and reuses it),
+# starts a virtual X server unless a display is given, keeps a persistent wineserver and installs
+# the net.exe recorder. `cleanup PREFIX` stops the server and the X server.
+set -eu
+action=$1
+WINEPREFIX=$2
+export WINEPREFIX
+support=$(cd "$(dirname "$0")" && pwd)
+. "$support/wine-env.sh"
+
+start_x_server() {
+    if [ -n "${PW_KEEP_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ]; then
+        echo "$DISPLAY" > "$WINEPREFIX.display"
+        return
+    fi
+    if [ -f "$WINEPREFIX.display" ] && [ -f "$WINEPREFIX.xpid" ] && kill -0 "$(cat "$WINEPREFIX.xpid")" 2>/dev/null; then
+        return
+    fi
+    n=90
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    echo $! > "$WINEPREFIX.xpid"
+    i=0
+    while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+    echo ":$n" > "$WINEPREFIX.display"
+}
+
+configure_prefix() {
+    reg="$WINEPREFIX.setup.reg"
+    cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine]
+"Version"="win2k"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\DllOverrides]
+"winemenubuilder.exe"=""
+REG
+    wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+    rm -f "$reg"
+}
+
+case $action in
+setup)
+    start_x_server
+    DISPLAY=$(cat "$WINEPREFIX.display")
+    export DISPLAY
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+        configure_prefix
+        wineserver -w
+    fi
+    wineserver -p </dev/null >/dev/null 2>&1
+    # Start the prefix's background services now, detached from the test runner's pipes.
+    wineboot </dev/null >/dev/null 2>&1
+    if [ -n "${3:-}" ]; then
+        cp "$3" "$WINEPREFIX/drive_c/windows/system32/net.exe"
+    fi
+    ;;
+cleanup)
+    wineserver -k 2>/dev/null || true
+    if [ -f "$WINEPREFIX.xpid" ]; then
+        kill "$(cat "$WINEPREFIX.xpid")" 2>/dev/null || true
+        rm -f "$WINEPREFIX.xpid" "$WINEPREFIX.display"
+    fi
+    ;;
+*)
+    echo "usage: $0 setup|cleanup PREFIX [NET_EXE]" >&2
+    exit 2
+    ;;
+esac

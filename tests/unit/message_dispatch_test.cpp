@@ -1,0 +1,142 @@
+#include <doctest/doctest.h>
+
+#include <string>
+
+#include "messaging/message_dispatch.h"
+#include "toolkit/ansi_text.h"
+#include "toolkit/error_text.h"
+
+using messaging::PlanSend;
+using messaging::SendInputs;
+
+TEST_CASE("message text keeps the typed line breaks and nothing more") {
+    const std::string longLine(5000, 'x');
+    struct Row {
+        const char* name;
+        std::string editor;
+        std::string expected;
+    } rows[] = {
+        {"empty editor", "", ""},
+        {"one line", "ahoj", "ahoj"},
+        {"two lines", "ahoj\r\nsvete", "ahoj\r\nsvete"},
+        {"one trailing line break dropped", "ahoj\r\n", "ahoj"},
+        {"two trailing line breaks leave one", "ahoj\r\n\r\n", "ahoj\r\n"},
+        {"only a line break", "\r\n", ""},
+        {"blank lines inside stay", "a\r\n\r\nb", "a\r\n\r\nb"},
+        {"lone LF is not a line break", "a\nb", "a\nb"},
+        {"long line cut to 4096", longLine, std::string(4096, 'x')},
+        {"each long line cut on its own", longLine + "\r\n" + longLine,
+         std::string(4096, 'x') + "\r\n" + std::string(4096, 'x')},
+        {"line of exactly 4096 kept", std::string(4096, 'y'), std::string(4096, 'y')},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(row.name);
+        CHECK(messaging::MessageText(row.editor) == row.expected);
+    }
+}
+
+TEST_CASE("recipient, target and confirmation for each mode and field content") {
+    struct Row {
+        const char* field;
+        bool workgroup;
+        const char* parameters;
+        const char* confirmation;
+    } rows[] = {
+        {"  novak\t", false, "send NOVAK M", "Zpráva byla poslána uživateli NOVAK."},
+        {"", false, "send * M", "Zpráva byla poslána vaší pracovní skupině."},
+        {" \t ", false, "send * M", "Zpráva byla poslána vaší pracovní skupině."},
+        {"(vaše pracovní skupina)", false, "send * M", "Zpráva byla poslána vaší pracovní skupině."},
+        {"*", false, "send * M", "Zpráva byla poslána vaší pracovní skupině."},
+        {"ucetni", true, "send /domain:UCETNI M", "Zpráva byla poslána pracovní skupině UCETNI."},
+        {"", true, "send * M", "Zpráva byla poslána vaší pracovní skupině."},
+        {"   ", true, "send * M", "Zpráva byla poslána vaší pracovní skupině."},
+        {"(vaše pracovní skupina)", true, "send * M", "Zpráva byla poslána vaší pracovní skupině."},
+        {"*", true, "send * M", "Zpráva byla poslána vaší pracovní skupině."},
+        // The placeholder only counts when it is the whole text, unchanged.
+        {" (vaše pracovní skupina)", false, "send (VAŠE PRACOVNÍ SKUPINA) M",
+         "Zpráva byla poslána uživateli (VAŠE PRACOVNÍ SKUPINA)."},
+        {"jan novak", false, "send JAN NOVAK M", "Zpráva byla poslána uživateli JAN NOVAK."},
+        {"\"pc 1\"", false, "send \"PC 1\" M", "Zpráva byla poslána uživateli \"PC 1\"."},
+        {"šéfová", false, "send ŠÉFOVÁ M", "Zpráva byla poslána uživateli ŠÉFOVÁ."},
+        {"účtárna", true, "send /domain:ÚČTÁRNA M", "Zpráva byla poslána pracovní skupině ÚČTÁRNA."},
+        {"**", true, "send /domain:** M", "Zpráva byla poslána pracovní skupině **."},
+    };
+    for (const auto& row : rows) {
+        CAPTURE(row.field);
+        CAPTURE(row.workgroup);
+        const auto plan = PlanSend({"M", row.field, row.workgroup, "C:\\WINNT"});
+        CHECK(plan.parameters == row.parameters);
+        CHECK(plan.confirmation == row.confirmation);
+    }
+}
+
+TEST_CASE("parameters carry the text unchanged and the path follows the Windows directory") {
+    struct Row {
+        const char* editor;
+        const char* windir;
+        const char* path;
+        const char* parameters;
+    } rows[] = {
+        {"", "C:\\WINNT", "C:\\WINNT\\system32\\net.exe", "send PC "},
+        {"řekl \"ahoj\"\r\nkonec\r\n", "C:\\windows", "C:\\windows\\system32\\net.exe",
+         "send PC řekl \"ahoj\"\r\nkonec"},
+        {"a\tb", "D:\\", "D:\\\\system32\\net.exe", "send PC a\tb"},
+        {"x", "", "\\system32\\net.exe", "send PC x"},
+    };
+    for (const auto& row : rows) {
+        CAPTURE(row.editor);
+        const auto plan = PlanSend({row.editor, "pc", false, row.windir});
+        CHECK(plan.programPath == row.path);
+        CHECK(plan.parameters == row.parameters);
+    }
+}
+
+TEST_CASE("upper-casing follows the code page's letter pairs") {
+    struct Row {
+        const char* in;
+        const char* out;
+    } rows[] = {
+        {"abc xyz", "ABC XYZ"},
+        {"ěščřžýáíéúůďťňó", "ĚŠČŘŽÝÁÍÉÚŮĎŤŇÓ"},
+        {"äöüľĺŕőűąęłńśźż", "ÄÖÜĽĹŔŐŰĄĘŁŃŚŹŻ"},
+        {"ÁBČ 123 -/*", "ÁBČ 123 -/*"},
+        {"ß", "ß"},
+    };
+    for (const auto& row : rows) {
+        CAPTURE(row.in);
+        CHECK(tk::LocaleUpper(row.in) == row.out);
+    }
+}
+
+TEST_CASE("trimming removes codes 32 and below at both ends only") {
+    struct Row {
+        std::string in;
+        const char* out;
+    } rows[] = {
+        {" \t\r\n a b \x01\x1f", "a b"},
+        {std::string("\0x\0", 3), "x"},
+        {"\xA0x\xA0", "\xA0x\xA0"},  // no-break space is above 32
+        {"   ", ""},
+    };
+    for (const auto& row : rows) CHECK(tk::TrimControl(row.in) == row.out);
+}
+
+TEST_CASE("error box text ends with a full stop unless its last character is at or below '.'") {
+    struct Row {
+        const char* message;
+        const char* text;
+    } rows[] = {
+        {"Failed to create key Software", "Failed to create key Software."},
+        {"Invalid data type for 'Left'", "Invalid data type for 'Left'"},  // ' is below '.'
+        {"Hotovo.", "Hotovo."},
+        {"Chyba!", "Chyba!"},
+        {"cesta -", "cesta -"},
+        {"soubor 2", "soubor 2."},
+        {"chyba ž", "chyba ž."},
+        {"", ""},
+    };
+    for (const auto& row : rows) {
+        CAPTURE(row.message);
+        CHECK(tk::ErrorBoxText(row.message) == row.text);
+    }
+}

@@ -1,0 +1,39 @@
+#!/bin/sh
+# Installs what the build and the Wine tests need, only when something is missing.
+# Idempotent and quiet; runs apt as root or through sudo.
+set -eu
+
+pkgs="g++-mingw-w64-i686-win32 g++ cmake make doctest-dev wine wine32:i386 fonts-wine xvfb xauth locales imagemagick x11-apps"
+
+missing=""
+for p in $pkgs; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing="$missing $p"
+    fi
+done
+
+need_locale=0
+if ! locale -a 2>/dev/null | grep -qi '^cs_CZ\.utf-\?8$'; then
+    need_locale=1
+fi
+
+[ -z "$missing" ] && [ "$need_locale" = 0 ] && exit 0
+
+if [ "$(id -u)" = 0 ]; then sudo=""; else sudo="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $sudo dpkg --add-architecture i386
+    fi
+    $sudo apt-get update -qq >/dev/null
+    $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
+fi
+
+if ! locale -a 2>/dev/null | grep -qi '^cs_CZ\.utf-\?8$'; then
+    if ! grep -q '^cs_CZ.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+        echo 'cs_CZ.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+    fi
+    $sudo locale-gen >/dev/null
+fi

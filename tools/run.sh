@@ -1,0 +1,37 @@
+#!/bin/sh
+# make run: starts Pebblewire in a Wine prefix of its own. Without a display it starts a virtual
+# X server, saves a screenshot of the running program and prints where.
+set -eu
+prefix=$1
+build=$2
+root=$(cd "$(dirname "$0")/.." && pwd)
+support=$root/tests/support
+exe=$build/src/pebblewire.exe
+recorder=$build/tests/recorder.exe
+mkdir -p "$(dirname "$prefix")"
+[ -f "$recorder" ] || cmake --build "$build" --target recorder >/dev/null
+
+if [ -n "${DISPLAY:-}" ]; then
+    export PW_KEEP_DISPLAY=1
+fi
+"$support/wine-fixture.sh" setup "$prefix" "$recorder"
+export WINEPREFIX=$prefix
+. "$support/wine-env.sh"
+# What the messenger stand-in records goes beside the prefix.
+export PW_RECORDER_LOG="$(winepath -w "$prefix.net.log" 2>/dev/null)"
+
+if [ -n "${PW_KEEP_DISPLAY:-}" ]; then
+    echo "Pebblewire runs; messages it sends are recorded in $prefix.net.log"
+    wine "$exe"
+    "$support/wine-fixture.sh" cleanup "$prefix"
+    exit 0
+fi
+
+wine "$exe" </dev/null >/dev/null 2>&1 &
+pid=$!
+sleep 4
+shot=$root/build/pebblewire-screenshot.png
+import -display "$DISPLAY" -window root "$shot"
+echo "Screenshot of the running program: $shot"
+kill "$pid" 2>/dev/null || true
+"$support/wine-fixture.sh" cleanup "$prefix"
