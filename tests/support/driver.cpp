@@ -19,6 +19,32 @@ std::string DosPath(const std::string& unixPath) {
 
 std::string ProgramPath() { return DosPath(Env("PW_EXE")); }
 
+namespace {
+// 32-bit pixels of a memory bitmap after `paint` drew into its DC.
+template <typename Paint>
+std::string PaintPixels(int width, int height, Paint paint) {
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    paint(memory, screen);
+    GdiFlush();
+    std::string pixels(static_cast<const char*>(bits), size_t(width) * size_t(height) * 4);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+}  // namespace
+
 // ---- registry ----
 
 void DeleteKeyTree(const std::string& path) {
@@ -259,17 +285,15 @@ void PressKey(WORD key, bool ctrl, bool shift, bool alt) {
     Sleep(50);
 }
 
+
 // ---- message boxes ----
 
 namespace {
 BOOL CALLBACK CollectButton(HWND child, LPARAM param) {
     auto* info = reinterpret_cast<MessageBoxInfo*>(param);
     if (ClassName(child) == "Button") info->buttons.push_back(GetDlgCtrlID(child));
-    if (ClassName(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-        DWORD_PTR icon = 0;
-        SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kWait, &icon);
-        info->icon = reinterpret_cast<HICON>(icon);
-    }
+    if (ClassName(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        info->iconControl = child;
     return TRUE;
 }
 }  // namespace
@@ -292,7 +316,29 @@ bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
     return WaitUntil([&] { return !IsWindow(box.window); });
 }
 
-HICON SystemIcon(LPCSTR id) { return LoadIconA(nullptr, id); }
+
+bool ShowsSystemIcon(const MessageBoxInfo& box, LPCSTR id) {
+    // Icon handles belong to their process: compare what the screen shows with our own drawing.
+    if (!box.iconControl) return false;
+    const int size = GetSystemMetrics(SM_CXICON);
+    return WaitUntil(
+        [&] {
+            const RECT rect = WindowRectOf(box.iconControl);
+            COLORREF corner = 0;
+            const std::string shown = PaintPixels(size, size, [&](HDC memory, HDC screen) {
+                BitBlt(memory, 0, 0, size, size, screen, rect.left, rect.top, SRCCOPY);
+                corner = GetPixel(screen, rect.left, rect.top);
+            });
+            return shown == PaintPixels(size, size, [&](HDC memory, HDC) {
+                       HBRUSH brush = CreateSolidBrush(corner);
+                       RECT all{0, 0, size, size};
+                       FillRect(memory, &all, brush);
+                       DeleteObject(brush);
+                       DrawIconEx(memory, 0, 0, LoadIconA(nullptr, id), size, size, 0, nullptr, DI_NORMAL);
+                   });
+        },
+        3000);
+}
 
 // ---- screenshots ----
 

@@ -89,14 +89,14 @@ struct MessageBoxInfo {
     HWND window = nullptr;
     std::string caption;
     std::string text;
-    HICON icon = nullptr;
+    HWND iconControl = nullptr;  // the static that shows the box's icon
     std::vector<int> buttons;  // control ids of its push buttons
 };
 std::optional<MessageBoxInfo> WaitMessageBox(const Program& program, DWORD ms = kWait);
 // Presses the box's button with this id (IDOK, IDYES ...) and waits until the box is gone.
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
-// The system icon a message box of these flags shows.
-HICON SystemIcon(LPCSTR id);
+// Whether the box shows the system icon `id` (IDI_HAND, IDI_ASTERISK ...), compared on screen.
+bool ShowsSystemIcon(const MessageBoxInfo& box, LPCSTR id);
 
 // ---- screenshots ----
 // Saves the window's screen area as a 24-bit BMP under PW_ARTIFACTS; returns the file's path.
