@@ -14,6 +14,7 @@ build-native: deps
 build-win32: deps
 	@cmake --preset win32 >/dev/null
 	@cmake --build --preset win32 -j $(JOBS)
+	@echo "pebblewire.exe: $$(stat -c %s build/win32/src/pebblewire.exe) bytes"
 
 test: build-native build-win32
 	@ctest --preset native -j $(JOBS)
