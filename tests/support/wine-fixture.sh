@@ -1,7 +1,8 @@
 #!/bin/sh
 # Test fixture: `setup PREFIX NET_EXE` makes the 32-bit Windows 2000 prefix once (and reuses it),
-# starts a virtual X server unless a display is given, keeps a persistent wineserver and installs
-# the net.exe recorder. `cleanup PREFIX` stops the server and the X server.
+# runs every program in a virtual desktop with taskbar and notification area, starts a virtual X
+# server unless a display is given, keeps a persistent wineserver and installs the net.exe
+# recorder. `cleanup PREFIX` stops the server and the X server.
 set -eu
 action=$1
 WINEPREFIX=$2
@@ -38,10 +39,13 @@ REGEDIT4
 "ShowCrashDialog"=dword:00000000
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
-"Desktop"="Default"
+"Desktop"="shell"
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
-"Default"="1024x768"
+"shell"="1024x768"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops\shell]
+"EnableShell"=dword:00000001
 
 [HKEY_CURRENT_USER\Software\Wine\DllOverrides]
 "winemenubuilder.exe"=""
@@ -59,9 +63,10 @@ setup)
         mkdir -p "$WINEPREFIX"
         wineboot -i >/dev/null 2>&1
         wineserver -w
-        configure_prefix
-        wineserver -w
     fi
+    # Every run: the settings may have changed since the prefix was made.
+    configure_prefix
+    wineserver -w
     wineserver -p </dev/null >/dev/null 2>&1
     # Start the prefix's background services now, detached from the test runner's pipes.
     wineboot </dev/null >/dev/null 2>&1
