@@ -158,8 +158,12 @@ TEST_CASE("with clear-after-send off the text stays") {
     drv::SetWindowTextOf(session.memo, "zůstanu");
     const drv::MessageBoxInfo box = session.SendFrom(session.memo);
     CHECK(drv::WindowText(session.memo) == "zůstanu");
+    // Modal: the main window takes no input while the box shows, and does again after it.
+    CHECK(GetWindow(box.window, GW_OWNER) == session.program.WaitApplicationWindow());
+    CHECK_FALSE(IsWindowEnabled(session.form));
     CHECK_FALSE(drv::ShowsSystemIcon(box, IDI_HAND));
     CHECK(drv::AnswerMessageBox(box, IDOK));
+    CHECK(drv::WaitUntil([&] { return IsWindowEnabled(session.form) != FALSE; }));
     CHECK(drv::WaitRecords(1).size() == 1);
 }
 
