@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "dialogs/about_box.h"
+#include "dialogs/help_form.h"
 #include "messaging/messenger.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
@@ -31,11 +33,14 @@ struct CommandBinding {
 constexpr CommandBinding kCommands[] = {
     {IDM_POSLAT, &TMainForm::Poslat1Click},
     {IDM_VYMAZAT, &TMainForm::Vymazat1Click},
+    {IDM_OBSAH_NAPOVEDY, &TMainForm::Obsahnapovedy1Click},
+    {IDM_O_PROGRAMU, &TMainForm::Oprogramu1Click},
 };
 
 constexpr ACCEL kShortcuts[] = {
     {FVIRTKEY | FCONTROL, 'S', IDM_POSLAT},
     {FVIRTKEY | FCONTROL, 'N', IDM_NOVA},
+    {FVIRTKEY, VK_F1, IDM_OBSAH_NAPOVEDY},  // ActionHelp
 };
 
 }  // namespace
@@ -131,6 +136,10 @@ void TMainForm::Poslat1Click() {
 }
 
 void TMainForm::Vymazat1Click() { MainMenu1.Toggle(IDM_VYMAZAT); }
+
+void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(); }
+
+void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(); }
 
 LRESULT TMainForm::OnCommand(WPARAM wParam, LPARAM) {
     for (const CommandBinding& binding : kCommands)

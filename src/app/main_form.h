@@ -23,6 +23,8 @@ public:
     // Handlers bound to menu items, tool buttons and shortcuts.
     void Poslat1Click();
     void Vymazat1Click();
+    void Obsahnapovedy1Click();
+    void Oprogramu1Click();
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

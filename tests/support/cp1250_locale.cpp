@@ -1,5 +1,7 @@
-// Native stand-in for the system's upper-casing: the Windows-1250 code page's letter pairs, as
-// CharUpperBuffA maps them on a Czech system; letters whose capital is not in the code page stay.
+// Native stand-ins for the locale services of a Czech system. Upper-casing: the Windows-1250 code
+// page's letter pairs, as CharUpperBuffA maps them; letters whose capital is not in the code page
+// stay. The thousands separator, as GetLocaleInfoA gives it.
+#include "dialogs/memory_figures.h"
 #include "toolkit/ansi_text.h"
 
 namespace tk {
@@ -32,3 +34,10 @@ std::string LocaleUpper(std::string_view text) {
 }
 
 }  // namespace tk
+
+namespace dialogs {
+
+// The Czech locale groups digits with a no-break space (0xA0 in Windows-1250).
+std::string ThousandSeparator() { return "\xA0"; }
+
+}  // namespace dialogs

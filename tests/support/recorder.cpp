@@ -2,7 +2,8 @@
 // one record with its own path and its exact command-line bytes to the log named by the
 // environment variable PW_RECORDER_LOG (default C:\recorder.log), then ends.
 //
-// Record: "time=<ms> exe=<module path> len=<n>\n" + n command-line bytes + "\n".
+// Record: "time=<ms> exe=<module path> show=<n> len=<n>\n" + n command-line bytes + "\n"; show is the
+// show command the starter asked for (STARTUPINFO's wShowWindow), -1 when it asked for none.
 #include <windows.h>
 
 #include <cstdio>
@@ -15,6 +16,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     GetModuleFileNameA(nullptr, exe, sizeof exe);
     const char* commandLine = GetCommandLineA();
     const DWORD length = DWORD(std::strlen(commandLine));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
 
     SYSTEMTIME now;
     GetSystemTime(&now);
@@ -22,8 +27,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SystemTimeToFileTime(&now, &stamp);
     const unsigned long long ms = ((ULONGLONG(stamp.dwHighDateTime) << 32) | stamp.dwLowDateTime) / 10000;
     char header[MAX_PATH + 64];
-    const int headerLength = std::snprintf(header, sizeof header, "time=%llu exe=%s len=%lu\n", ms, exe,
-                                           static_cast<unsigned long>(length));
+    const int headerLength = std::snprintf(header, sizeof header, "time=%llu exe=%s show=%d len=%lu\n", ms, exe,
+                                           show, static_cast<unsigned long>(length));
 
     // Several recorders may run at once: retry while another holds the log.
     HANDLE log = INVALID_HANDLE_VALUE;

@@ -50,7 +50,13 @@ std::vector<LaunchRecord> ReadRecorderLog() {
         if (exeAt == std::string::npos || lenAt == std::string::npos) break;
         const size_t length = std::strtoul(header.c_str() + lenAt + 5, nullptr, 10);
         if (headerEnd + 1 + length > bytes.size()) break;  // still being written
-        records.push_back({header.substr(exeAt + 5, lenAt - exeAt - 5), bytes.substr(headerEnd + 1, length)});
+        // The show field sits between the path and the length; records without it end the path at " len=".
+        const size_t showAt = header.rfind(" show=", lenAt);
+        const bool hasShow = showAt != std::string::npos && showAt > exeAt;
+        const size_t exeEnd = hasShow ? showAt : lenAt;
+        const int show = hasShow ? std::atoi(header.c_str() + showAt + 6) : -1;
+        records.push_back(
+            {header.substr(exeAt + 5, exeEnd - exeAt - 5), bytes.substr(headerEnd + 1, length), show});
         at = headerEnd + 1 + length + 1;
     }
     return records;

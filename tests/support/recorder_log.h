@@ -11,6 +11,7 @@ namespace drv {
 struct LaunchRecord {
     std::string exe;          // module path of the recorder that ran
     std::string commandLine;  // its exact command-line bytes
+    int show = -1;            // the show command it was started with, -1 when none was given
 };
 
 // The log file the recorders of this driver process write to.

@@ -1,0 +1,74 @@
+// TAboutBox: the program's version and purpose, the system's memory figures, and links to the
+// maker's and the author's web pages and the author's e-mail address.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string_view>
+#include <type_traits>
+
+#include "dialogs/modal_dialog.h"
+
+namespace dialogs {
+
+enum AboutControl : int {
+    IDC_LABEL8 = 100,
+    IDC_LABEL2,
+    IDC_LABEL5,
+    IDC_LABEL1,
+    IDC_LABEL3,
+    IDC_PHYSMEM,
+    IDC_LABEL4,
+    IDC_VIRTMEM,
+    IDC_LABEL9,
+    IDC_LABEL11,
+    IDC_LABEL7,
+    IDC_LABEL10,
+    IDC_LABEL12,
+    IDC_LABEL13,
+    IDC_LABEL14,
+    IDC_PROGRAMICON,
+};
+
+// Where the box reads the memory status; tests put a fixed one in its place. Returns the previous.
+using MemoryStatusSource = void(WINAPI*)(LPMEMORYSTATUS);
+MemoryStatusSource SetMemoryStatusSource(MemoryStatusSource source);
+
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+class TAboutBox : public ModalDialog {
+public:
+    TAboutBox();
+    ~TAboutBox() override;
+
+    void Label11Click();
+    void Label7Click();
+    void Label12Click();
+
+protected:
+    void CreateControls() override;
+    void FormCreate() override;
+    COLORREF TextColor(HWND control) const override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    HWND Control(int id) const { return GetDlgItem(Handle(), id); }
+    bool IsLink(HWND control) const;
+    void ShowMemoryFigures();
+    void SizeLabelsToText();
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
+
+    FontHandle titleFont_;
+    FontHandle linkFont_;
+    IconHandle icon_;
+};
+
+// Oprogramu1Click's work: a new About box, shown modally and freed.
+inline void ShowAboutBox() { RunFresh<TAboutBox>(); }
+
+}  // namespace dialogs
