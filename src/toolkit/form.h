@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include "toolkit/component.h"
 #include "toolkit/window.h"
 
 namespace tk {
 
 enum class WindowState { Normal, Minimized, Maximized };
 
-class Form : public Window {
+// A form is also the owner of the non-visual components it holds.
+class Form : public Window, public Component {
 public:
     bool Visible() const { return visible_; }
     // Shows or hides the window; showing delivers WM_SHOWWINDOW as ShowWindow does.

@@ -1,0 +1,31 @@
+// An icon object that owns its image: empty, a copy of another icon, or a handle it was given.
+#pragma once
+
+#include <windows.h>
+
+namespace tk {
+
+class Icon {
+public:
+    Icon() = default;
+    Icon(const Icon&) = delete;
+    Icon& operator=(const Icon&) = delete;
+    ~Icon() { Clear(); }
+
+    // The platform handle, null while the icon is empty.
+    HICON Handle() const { return handle_; }
+    bool Empty() const { return handle_ == nullptr; }
+
+    // Copies the image of another icon (empty stays empty).
+    void Assign(const Icon& source) { AssignImage(source.Handle()); }
+    // Copies an image this object does not own, such as a shared or another object's icon.
+    void AssignImage(HICON image);
+    // Takes ownership of a handle; null empties the icon.
+    void SetHandle(HICON handle);
+    void Clear() { SetHandle(nullptr); }
+
+private:
+    HICON handle_ = nullptr;
+};
+
+}  // namespace tk
