@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/tray_menu.h"
 #include "dialogs/about_box.h"
 #include "dialogs/help_form.h"
 #include "messaging/messenger.h"
@@ -20,6 +21,7 @@ namespace {
 
 constexpr char kMainFormClass[] = "PebblewireMainForm";
 constexpr char kCaption[] = "Brantel Pebblewire pro Windows 2000/NT";
+constexpr char kTrayHint[] = "Brantel Pebblewire";
 constexpr int kMinWidth = 340, kMinHeight = 250;
 constexpr int kPanelHeight = 42;
 // The recipient field keeps its distance to the window's right edge.
@@ -35,6 +37,10 @@ constexpr CommandBinding kCommands[] = {
     {IDM_VYMAZAT, &TMainForm::Vymazat1Click},
     {IDM_OBSAH_NAPOVEDY, &TMainForm::Obsahnapovedy1Click},
     {IDM_O_PROGRAMU, &TMainForm::Oprogramu1Click},
+    {IDM_KONEC, &TMainForm::Konec1Click},
+    {IDM_DO_TRAYBARU, &TMainForm::Dotraybaru1Click},
+    {IDM_SHOW_WINDOW, &TMainForm::ShowWindow1Click},
+    {IDM_HIDE_WINDOW, &TMainForm::HideWindow1Click},
 };
 
 constexpr ACCEL kShortcuts[] = {
@@ -64,6 +70,7 @@ bool TMainForm::Create() {
         return false;
     CreateControls();
     CreateAccelerators();
+    CreateComponents();
     FormCreate();
     LayoutControls();
     return true;
@@ -99,9 +106,25 @@ void TMainForm::CreateAccelerators() {
     tk::Application::Instance().SetAccelerators(accelerators_);
 }
 
+// The tray icon's stored properties in their stored order, then the components' loaded
+// notification: the icon is absent until the options say otherwise.
+void TMainForm::CreateComponents() {
+    BuildTrayMenu(PopupTray, [this](Command command) { RunCommand(command); });
+    TrayIcon1 = std::make_unique<trayicon::TCoolTrayIcon>(this);
+    TrayIcon1->SetCycleInterval(0);
+    TrayIcon1->SetHint(kTrayHint);
+    TrayIcon1->SetShowHint(true);
+    TrayIcon1->SetIconVisible(false);
+    TrayIcon1->SetIconIndex(0);
+    TrayIcon1->SetPopupMenu(&PopupTray);
+    NotifyLoaded();
+}
+
 void TMainForm::FormCreate() {
+    TrayIcon1->SetIcon(LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
     font_ = tk::CreateFormFont();
     tk::ApplyFont(Handle(), font_);
+    ApplyTrayOption();
 }
 
 void TMainForm::FormDestroy() {}
@@ -141,12 +164,55 @@ void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(); }
 
 void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(); }
 
-LRESULT TMainForm::OnCommand(WPARAM wParam, LPARAM) {
+// With the option on the icon always shows, and minimising hides the program behind it.
+void TMainForm::ApplyTrayOption() {
+    const bool inTray = MainMenu1.Checked(IDM_DO_TRAYBARU);
+    TrayIcon1->SetIconVisible(inTray);
+    TrayIcon1->SetMinimizeToTray(inTray);
+}
+
+void TMainForm::ShowWindow1Click() {
+    TrayIcon1->ShowMainWindow();
+    if (!MainMenu1.Checked(IDM_DO_TRAYBARU)) TrayIcon1->SetIconVisible(false);
+}
+
+void TMainForm::HideWindow1Click() { TrayIcon1->HideMainWindow(); }
+
+// The close-to-tray mark is cleared but not stored, so it is on again at the next start.
+void TMainForm::Konec1Click() {
+    MainMenu1.SetChecked(IDM_ZAVIRAT_DO_TRAYBARU, false);
+    Close();
+}
+
+void TMainForm::Dotraybaru1Click() {
+    MainMenu1.Toggle(IDM_DO_TRAYBARU);
+    ApplyTrayOption();
+}
+
+bool TMainForm::CanClose() {
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    return canClose;
+}
+
+// With close-to-tray on, closing only hides the program behind its icon.
+void TMainForm::FormCloseQuery(bool& canClose) {
+    canClose = !MainMenu1.Checked(IDM_ZAVIRAT_DO_TRAYBARU);
+    if (canClose) return;
+    TrayIcon1->HideMainWindow();
+    TrayIcon1->SetIconVisible(true);
+}
+
+void TMainForm::RunCommand(Command command) {
     for (const CommandBinding& binding : kCommands)
-        if (binding.command == LOWORD(wParam)) {
+        if (binding.command == command) {
             (this->*binding.handler)();
-            return 0;
+            return;
         }
+}
+
+LRESULT TMainForm::OnCommand(WPARAM wParam, LPARAM) {
+    RunCommand(Command(LOWORD(wParam)));
     return 0;
 }
 

@@ -9,6 +9,8 @@
 #include "app/main_menu.h"
 #include "toolkit/form.h"
 #include "toolkit/panel.h"
+#include "toolkit/popup_menu.h"
+#include "trayicon/cool_tray_icon.h"
 
 namespace app {
 
@@ -25,13 +27,22 @@ public:
     void Vymazat1Click();
     void Obsahnapovedy1Click();
     void Oprogramu1Click();
+    void ShowWindow1Click();
+    void HideWindow1Click();
+    void Konec1Click();
+    void Dotraybaru1Click();
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool CanClose() override;
 
 private:
     void CreateControls();
     void CreateAccelerators();
+    void CreateComponents();
+    void ApplyTrayOption();
+    void FormCloseQuery(bool& canClose);
+    void RunCommand(Command command);
     void FormCreate();
     void FormDestroy();
     void FormResize();
@@ -49,6 +60,9 @@ private:
     HWND StatusLine = nullptr;
     HFONT font_ = nullptr;
     HACCEL accelerators_ = nullptr;
+    tk::PopupMenu PopupTray{this};
+    // Made once the window exists: it hooks the window's procedure.
+    std::unique_ptr<trayicon::TCoolTrayIcon> TrayIcon1;
 };
 
 }  // namespace app
