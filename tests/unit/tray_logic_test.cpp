@@ -3,106 +3,10 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <vector>
 
 #include "trayicon/tray_logic.h"
 
 using namespace trayicon;
-
-namespace {
-
-// Runs the reactions to a sequence of notifications as the component does, with every condition
-// taken from the state at the time of the step, and lists what happens.
-struct Simulation {
-    bool leftPopup = false;
-    bool clickPending = false;
-    std::vector<std::string> events;
-
-    void Notify(unsigned message) {
-        const TrayReaction* reaction = ReactionTo(message);
-        if (!reaction) return;
-        const char* button = reaction->button == MouseButton::Left    ? "L"
-                             : reaction->button == MouseButton::Right ? "R"
-                                                                      : "M";
-        for (std::size_t i = 0; i < reaction->count; ++i) {
-            switch (reaction->steps[i]) {
-            case TrayStep::MouseMove: events.push_back("move"); break;
-            case TrayStep::MouseDown: events.push_back(std::string("down ") + button); break;
-            case TrayStep::MouseUp: events.push_back(std::string("up ") + button); break;
-            case TrayStep::MarkClickPending: clickPending = true; break;
-            case TrayStep::ClickIfPending:
-                if (clickPending) events.push_back("click");
-                clickPending = false;
-                break;
-            case TrayStep::DoubleClick: events.push_back("dbl"); break;
-            case TrayStep::ClickDefaultItem:
-                if (!leftPopup) events.push_back("default");
-                break;
-            case TrayStep::PopupIfLeftPopup:
-                if (leftPopup) events.push_back("menu");
-                break;
-            case TrayStep::Popup: events.push_back("menu"); break;
-            }
-        }
-    }
-};
-
-}  // namespace
-
-TEST_CASE("shell notification sequences give their events in order") {
-    using namespace mouse;
-    struct Row {
-        const char* name;
-        std::vector<unsigned> notifications;
-        bool leftPopup;
-        std::vector<std::string> expected;
-    } rows[] = {
-        {"click", {kLeftDown, kLeftUp}, false, {"down L", "click", "up L"}},
-        {"double-click: one click",
-         {kLeftDown, kLeftUp, kLeftDoubleClick, kLeftUp},
-         false,
-         {"down L", "click", "up L", "dbl", "default", "up L"}},
-        {"two clicks: two clicks",
-         {kLeftDown, kLeftUp, kLeftDown, kLeftUp},
-         false,
-         {"down L", "click", "up L", "down L", "click", "up L"}},
-        {"release alone", {kLeftUp}, false, {"up L"}},
-        {"right press and release", {kRightDown, kRightUp}, false, {"down R", "menu", "up R"}},
-        {"LeftPopup press", {kLeftDown, kLeftUp}, true, {"down L", "menu", "click", "up L"}},
-        {"LeftPopup double-click", {kLeftDoubleClick}, true, {"dbl"}},
-        {"ignored", {kRightDoubleClick, kMiddleDoubleClick, 0x20A, 0}, false, {}},
-    };
-    for (const Row& row : rows) {
-        CAPTURE(row.name);
-        Simulation simulation;
-        simulation.leftPopup = row.leftPopup;
-        for (unsigned message : row.notifications) simulation.Notify(message);
-        CHECK(simulation.events == row.expected);
-    }
-}
-
-TEST_CASE("button flags join the key flags; a move carries none") {
-    struct Row {
-        unsigned message;
-        bool shift, ctrl, alt;
-        ShiftState expected;
-    } rows[] = {
-        {mouse::kMove, true, true, true, 0x07},        {mouse::kLeftDown, false, false, false, 0x08},
-        {mouse::kLeftUp, true, false, false, 0x09},    {mouse::kRightDown, false, true, false, 0x14},
-        {mouse::kRightUp, false, false, true, 0x12},   {mouse::kMiddleDown, true, true, true, 0x27},
-        {mouse::kMiddleUp, false, false, false, 0x20},
-    };
-    for (const Row& row : rows) {
-        CAPTURE(row.message);
-        const TrayReaction* reaction = ReactionTo(row.message);
-        REQUIRE(reaction);
-        CHECK(reaction->readsInput);
-        ShiftState state = KeyShiftState(row.shift, row.ctrl, row.alt);
-        if (reaction->buttonEvent) state |= ButtonShiftState(reaction->button);
-        CHECK(state == row.expected);
-    }
-    CHECK_FALSE(ReactionTo(mouse::kLeftDoubleClick)->readsInput);
-}
 
 TEST_CASE("icon index arithmetic") {
     struct Row {
