@@ -146,7 +146,7 @@ private:
     tk::WindowProcHook ownerHook_;
     IconData iconData{};
     std::unique_ptr<tk::UtilityWindow> window_;
-    // Registered by the shell: the notification area was created anew.
+    // Broadcast by the shell when the notification area was created anew; 0 if unregistered.
     UINT taskbarCreated_;
 };
 

@@ -7,7 +7,7 @@
 namespace trayicon {
 
 LRESULT TCoolTrayIcon::IconWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == taskbarCreated_) return OnTaskbarCreated();
+    if (taskbarCreated_ && message == taskbarCreated_) return OnTaskbarCreated();
     switch (message) {
     case kTrayCallbackMessage: return OnTrayNotification(UINT(lParam));
     case WM_QUERYENDSESSION: return 1;  // never stands in the way of log-off or shutdown
