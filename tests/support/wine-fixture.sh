@@ -56,6 +56,8 @@ REG
 
 case $action in
 setup)
+    # A server left persistent by an interrupted run would keep `wineserver -w` waiting forever.
+    wineserver -k 2>/dev/null || true
     start_x_server
     DISPLAY=$(cat "$WINEPREFIX.display")
     export DISPLAY
