@@ -12,6 +12,9 @@
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/fonts.h"
+#include "toolkit/hint_text.h"
+#include "toolkit/image_strip.h"
+#include "toolkit/menu_images.h"
 #include "toolkit/message_box.h"
 #include "toolkit/navigation.h"
 
@@ -24,8 +27,20 @@ constexpr char kCaption[] = "Brantel Pebblewire pro Windows 2000/NT";
 constexpr char kTrayHint[] = "Brantel Pebblewire";
 constexpr int kMinWidth = 340, kMinHeight = 250;
 constexpr int kPanelHeight = 42;
+constexpr int kStatusLineHeight = 19;
 // The recipient field keeps its distance to the window's right edge.
 constexpr int kEdit1WidthAtMinimum = 201;
+
+constexpr char kToolBarImages[] = "TOOLIMAGES";
+constexpr COLORREF kImageMask = RGB(255, 0, 255);
+constexpr int kMenuButtonHeight = 21;
+constexpr int kToolButtonWidth = 23, kToolButtonHeight = 22;
+
+// Bands as designed, in display order: the menu bar starts the row, the buttons follow on it.
+constexpr tk::BandState kDesignBands[] = {
+    {IDC_TOOLBAR1, true, 185, 172, 21},
+    {IDC_TOOLBAR2, false, 141, 128, 22},
+};
 
 struct CommandBinding {
     Command command;
@@ -54,6 +69,8 @@ constexpr ACCEL kShortcuts[] = {
 TMainForm::TMainForm() = default;
 
 TMainForm::~TMainForm() {
+    tk::Application::Instance().SetOnHint(nullptr);
+    tk::Application::Instance().SetMenuBar(nullptr);
     if (Handle()) DestroyWindow(Handle());
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
     if (font_) DeleteObject(font_);
@@ -69,6 +86,7 @@ bool TMainForm::Create() {
                           x, y, kMinWidth, kMinHeight, tk::Application::Instance().Handle()))
         return false;
     CreateControls();
+    CreateBars();
     CreateAccelerators();
     CreateComponents();
     FormCreate();
@@ -93,10 +111,25 @@ void TMainForm::CreateControls() {
                               kEdit1WidthAtMinimum, 21, panel, IDC_EDIT1);
     tk::SetChecked(RadioButton1, true);
     tk::UpdateRadioTabStops(RadioButton1);
-    StatusLine = tk::CreateControl(0, STATUSCLASSNAMEA, "", SBARS_SIZEGRIP | SBT_TOOLTIPS, 0, 0, 0, 0, form,
+    // Placed by the layout at its designed height, not at the height its font would give it.
+    StatusLine = tk::CreateControl(0, STATUSCLASSNAMEA, "",
+                                   CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP | SBT_TOOLTIPS, 0, 0, 0, 0, form,
                                    IDC_STATUSLINE);
     SendMessageA(StatusLine, SB_SIMPLE, TRUE, 0);
     SetActiveControl(Memo1);
+}
+
+void TMainForm::CreateBars() {
+    HWND form = Handle();
+    tk::AddImageStrip(ImageList1, kToolBarImages, kImageMask);
+    CoolBar1.Create(form, IDC_COOLBAR1);
+    ToolBar1.Create(CoolBar1.Handle(), IDC_TOOLBAR1, {true, 0, kMenuButtonHeight, nullptr}, MenuBarButtons());
+    ToolBar2.Create(CoolBar1.Handle(), IDC_TOOLBAR2, {false, kToolButtonWidth, kToolButtonHeight, &ImageList1},
+                    ToolBar2Buttons());
+    for (const tk::BandState& band : kDesignBands)
+        CoolBar1.AddBand(band.id == IDC_TOOLBAR1 ? ToolBar1.Handle() : ToolBar2.Handle(), band);
+    menuBar_.Attach(ToolBar1, form, MainMenu1.Submenus());
+    tk::Application::Instance().SetMenuBar(&menuBar_);
 }
 
 void TMainForm::CreateAccelerators() {
@@ -121,9 +154,11 @@ void TMainForm::CreateComponents() {
 }
 
 void TMainForm::FormCreate() {
+    tk::Application::Instance().SetOnHint([this] { ShowHint(); });
     TrayIcon1->SetIcon(LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
     font_ = tk::CreateFormFont();
     tk::ApplyFont(Handle(), font_);
+    ToolBar1.FitButtonHeight();
     ApplyTrayOption();
 }
 
@@ -138,14 +173,17 @@ void TMainForm::LayoutControls() {
     if (!Memo1) return;  // WM_SIZE during creation, before the controls exist
     RECT client;
     GetClientRect(Handle(), &client);
-    SendMessageA(StatusLine, WM_SIZE, 0, 0);
-    const int statusHeight = tk::WindowHeight(StatusLine);
-    const int top = 0;
-    const int memoTop = top + kPanelHeight;
-    const int memoHeight = client.bottom - memoTop - statusHeight;
-    SetWindowPos(Panel1.Handle(), nullptr, 0, top, client.right, kPanelHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(Memo1, nullptr, 0, memoTop, client.right, memoHeight > 0 ? memoHeight : 0,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    // The band container takes the height its rows need; the rest is placed in one batch below it.
+    const int panelTop = CoolBar1.FitToParent();
+    const int memoTop = panelTop + kPanelHeight;
+    const int statusTop = client.bottom - kStatusLineHeight;
+    const int memoHeight = statusTop > memoTop ? statusTop - memoTop : 0;
+    constexpr UINT kPlace = SWP_NOZORDER | SWP_NOACTIVATE;
+    HDWP batch = BeginDeferWindowPos(3);
+    batch = DeferWindowPos(batch, Panel1.Handle(), nullptr, 0, panelTop, client.right, kPanelHeight, kPlace);
+    batch = DeferWindowPos(batch, Memo1, nullptr, 0, memoTop, client.right, memoHeight, kPlace);
+    batch = DeferWindowPos(batch, StatusLine, nullptr, 0, statusTop, client.right, kStatusLineHeight, kPlace);
+    EndDeferWindowPos(batch);
     FormResize();
 }
 
@@ -211,6 +249,11 @@ void TMainForm::RunCommand(Command command) {
         }
 }
 
+void TMainForm::ShowHint() {
+    SendMessageA(StatusLine, SB_SETTEXTA, SB_SIMPLEID,
+                 reinterpret_cast<LPARAM>(tk::Application::Instance().Hint().c_str()));
+}
+
 LRESULT TMainForm::OnCommand(WPARAM wParam, LPARAM) {
     RunCommand(Command(LOWORD(wParam)));
     return 0;
@@ -222,9 +265,48 @@ LRESULT TMainForm::OnGetMinMaxInfo(LPARAM lParam) {
     return 0;
 }
 
+LRESULT TMainForm::OnNotify(LPARAM lParam) {
+    NMHDR& header = *reinterpret_cast<NMHDR*>(lParam);
+    LRESULT result = 0;
+    if (ToolBar1.HandleNotify(header, result) || ToolBar2.HandleNotify(header, result) ||
+        menuBar_.HandleNotify(header, result))
+        return result;
+    // The panel and the editor follow the band container's rows.
+    if (header.hwndFrom == CoolBar1.Handle() && (header.code == RBN_HEIGHTCHANGE || header.code == RBN_LAYOUTCHANGED))
+        LayoutControls();
+    return 0;
+}
+
+LRESULT TMainForm::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    menuBar_.MenuSelected(wParam, lParam);
+    // Closing the menu, a submenu or a separator: no hint.
+    const bool isItem =
+        !(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)) && MainMenu1.Owns(reinterpret_cast<HMENU>(lParam));
+    const MenuItemSpec* item = isItem ? FindMenuItem(Command(LOWORD(wParam))) : nullptr;
+    tk::Application::Instance().SetHint(item ? tk::LongHint(item->hint) : std::string_view());
+    return 0;
+}
+
+LRESULT TMainForm::OnMeasureItem(LPARAM lParam) {
+    return tk::MeasureMenuImage(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam), ImageList1);
+}
+
+LRESULT TMainForm::OnDrawItem(LPARAM lParam) {
+    return tk::DrawMenuImage(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), ImageList1);
+}
+
+void TMainForm::OnActivate(WPARAM wParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) menuBar_.CancelKeyboardMode();
+}
+
 LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_NOTIFY: return OnNotify(lParam);
+    case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
+    case WM_MEASUREITEM: return OnMeasureItem(lParam);
+    case WM_DRAWITEM: return OnDrawItem(lParam);
+    case WM_ACTIVATE: OnActivate(wParam); break;
     case WM_SIZE: LayoutControls(); return 0;
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_ERASEBKGND: return 1;

@@ -8,8 +8,12 @@
 #include "app/commands.h"
 #include "app/main_menu.h"
 #include "toolkit/form.h"
+#include "toolkit/image_list.h"
+#include "toolkit/menu_bar.h"
 #include "toolkit/panel.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/rebar.h"
+#include "toolkit/tool_bar.h"
 #include "trayicon/cool_tray_icon.h"
 
 namespace app {
@@ -32,12 +36,19 @@ public:
     void Konec1Click();
     void Dotraybaru1Click();
 
+    // Shows the application's current hint in the status line.
+    void ShowHint();
+
+    // The tool-bar arrangement as shown now, after whatever the user dragged.
+    tk::BandLayout Bands() const { return CoolBar1.Layout(); }
+
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool CanClose() override;
 
 private:
     void CreateControls();
+    void CreateBars();
     void CreateAccelerators();
     void CreateComponents();
     void ApplyTrayOption();
@@ -50,8 +61,18 @@ private:
 
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(LPARAM lParam);
+    LRESULT OnNotify(LPARAM lParam);
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMeasureItem(LPARAM lParam);
+    LRESULT OnDrawItem(LPARAM lParam);
+    void OnActivate(WPARAM wParam);
 
     MainMenu MainMenu1;
+    tk::ImageList ImageList1;
+    tk::Rebar CoolBar1;
+    tk::ToolBar ToolBar1;  // the menu bar
+    tk::ToolBar ToolBar2;  // the buttons
+    tk::MenuBar menuBar_;  // ToolBar1's menu behaviour
     tk::Panel Panel1;
     HWND RadioButton1 = nullptr;
     HWND RadioButton2 = nullptr;

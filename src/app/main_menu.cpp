@@ -3,16 +3,18 @@
 #include <iterator>
 #include <string>
 
+#include "toolkit/menu_images.h"
+
 namespace app {
 
 namespace {
 
 constexpr MenuItemSpec kSoubor[] = {
-    {IDM_NOVA, "&Nová zpráva", "Ctrl+N", "Vytvořit novou zprávu", 0, false},
-    {IDM_POSLAT, "&Poslat zprávu", "Ctrl+S", "Poslat zprávu na uvedený počítač/pracovní skupinu", 3, false},
+    {IDM_NOVA, "&Nová zpráva", "Ctrl+N", "Vytvořit novou zprávu", kImageNew, false},
+    {IDM_POSLAT, "&Poslat zprávu", "Ctrl+S", "Poslat zprávu na uvedený počítač/pracovní skupinu", kImageSend, false},
     {Command(0), "", "", "", -1, false},
-    {IDM_OTEVRIT, "&Otevřít zprávu...", "Ctrl+O", "Načíst zprávu ze souboru", 1, false},
-    {IDM_ULOZIT_JAKO, "&Uložit zprávu jako...", "", "Uložit zprávu do souboru", 2, false},
+    {IDM_OTEVRIT, "&Otevřít zprávu...", "Ctrl+O", "Načíst zprávu ze souboru", kImageOpen, false},
+    {IDM_ULOZIT_JAKO, "&Uložit zprávu jako...", "", "Uložit zprávu do souboru", kImageSave, false},
     {Command(0), "", "", "", -1, false},
     {IDM_KONEC, "&Konec", "", "Ukončit program", -1, false},
 };
@@ -33,7 +35,7 @@ constexpr MenuItemSpec kMoznosti[] = {
 };
 
 constexpr MenuItemSpec kNapoveda[] = {
-    {IDM_OBSAH_NAPOVEDY, "Obsah &nápovědy", "F1", "Zobrazí obsah nápovědy", 4, false},
+    {IDM_OBSAH_NAPOVEDY, "Obsah &nápovědy", "F1", "Zobrazí obsah nápovědy", kImageHelp, false},
     {Command(0), "", "", "", -1, false},
     {IDM_O_PROGRAMU, "&O programu Pebblewire...", "", "Zobrazí informace o tomto programu", -1, false},
 };
@@ -55,9 +57,24 @@ HMENU BuildSubmenu(const SubmenuSpec& spec) {
         std::string text(item.caption);
         if (!item.shortcut.empty()) (text += '\t') += item.shortcut;
         AppendMenuA(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.command, text.c_str());
+        if (item.image >= 0) tk::SetMenuItemImage(menu, item.command, item.image);
     }
     return menu;
 }
+
+// MenuFile, MenuOptions, MenuHelp: ids of their own, apart from the commands.
+constexpr int kFirstMenuButtonId = 900;
+// Each drops down its submenu on the press; grouped, they switch from one menu to the next.
+constexpr BYTE kMenuButtonStyle = BTNS_BUTTON | BTNS_DROPDOWN | BTNS_AUTOSIZE | BTNS_GROUP;
+
+constexpr tk::ToolButton kToolBar2Buttons[] = {
+    {IDM_POSLAT, kImageSend, "", "Poslat zprávu (Ctrl+S)|Poslat zprávu na uvedený počítač/pracovní skupinu",
+     BTNS_BUTTON},                                                                                   // BtnSend
+    {IDM_NOVA, kImageNew, "", "Nová zpráva (Ctrl+N)|Vytvořit novou zprávu", BTNS_BUTTON},            // BtnNew
+    {IDM_OTEVRIT, kImageOpen, "", "Otevřít zprávu (Ctrl+O)|Načíst zprávu ze souboru", BTNS_BUTTON},  // BtnOpen
+    {IDM_ULOZIT_JAKO, kImageSave, "", "Uložit zprávu|Uložit zprávu do souboru", BTNS_BUTTON},        // BtnSave
+    {IDM_OBSAH_NAPOVEDY, kImageHelp, "", "Nápověda (F1)|Zobrazí obsah nápovědy", BTNS_BUTTON},       // BtnHelp
+};
 
 }  // namespace
 
@@ -72,6 +89,16 @@ const MenuItemSpec* FindMenuItem(Command command) {
             if (submenu.items[i].command == command) return &submenu.items[i];
     return nullptr;
 }
+
+std::vector<tk::ToolButton> MenuBarButtons() {
+    std::vector<tk::ToolButton> buttons;
+    for (const SubmenuSpec& submenu : kSubmenuSpecs)
+        buttons.push_back(
+            {kFirstMenuButtonId + int(buttons.size()), I_IMAGENONE, submenu.caption, submenu.hint, kMenuButtonStyle});
+    return buttons;
+}
+
+std::vector<tk::ToolButton> ToolBar2Buttons() { return {std::begin(kToolBar2Buttons), std::end(kToolBar2Buttons)}; }
 
 MainMenu::MainMenu() {
     for (int i = 0; i < kSubmenus; ++i) submenus_[i] = BuildSubmenu(kSubmenuSpecs[i]);

@@ -1,6 +1,8 @@
 #include "toolkit/application.h"
 
 #include "toolkit/form.h"
+#include "toolkit/hint_text.h"
+#include "toolkit/menu_bar.h"
 #include "toolkit/navigation.h"
 
 namespace tk {
@@ -9,6 +11,10 @@ namespace {
 constexpr char kApplicationClass[] = "PebblewireApplication";
 // Posted to itself when the application window is activated: the main form takes over.
 constexpr UINT WM_ACTIVATE_MAIN_FORM = WM_APP + 1;
+// While a hint shows, the pointer is looked at this often: when it leaves for another program's
+// window no message of ours would clear the hint.
+constexpr UINT_PTR kHintTimer = 1;
+constexpr UINT kHintPollMs = 200;
 }  // namespace
 
 Application& Application::Instance() {
@@ -78,7 +84,9 @@ int Application::Run() {
         }
     }
     MSG msg{};
-    while (!terminated_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (!terminated_) {
+        if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) Idle();
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
         if (!PreTranslate(msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
@@ -102,9 +110,28 @@ bool Application::PreTranslate(MSG& msg) {
     if (!mainForm_ || !mainForm_->Handle()) return false;
     HWND main = mainForm_->Handle();
     if (msg.hwnd != main && !IsChild(main, msg.hwnd)) return false;
+    if (menuBar_ && menuBar_->PreTranslate(msg)) return true;
     if (accelerators_ && GetActiveWindow() == main && TranslateAcceleratorA(main, accelerators_, &msg))
         return true;
     return HandleNavigationKey(main, msg);
+}
+
+void Application::SetHint(std::string_view hint) {
+    if (hint == hint_) return;
+    hint_ = hint;
+    if (onHint_) onHint_();
+}
+
+void Application::Idle() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    SetHint(LongHint(hints_.HintAt(cursor)));
+    if (hint_.empty() == !hintTimer_) return;
+    hintTimer_ = !hint_.empty();
+    if (hintTimer_)
+        SetTimer(Handle(), kHintTimer, kHintPollMs, nullptr);
+    else
+        KillTimer(Handle(), kHintTimer);
 }
 
 LRESULT Application::OnSize(WPARAM kind) {

@@ -4,13 +4,17 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 
+#include "toolkit/hints.h"
 #include "toolkit/window.h"
 
 namespace tk {
 
 class Form;
+class MenuBar;
 
 class Application : public Window {
 public:
@@ -31,6 +35,17 @@ public:
 
     // Keyboard shortcuts of the main form, translated while it is the active window.
     void SetAccelerators(HACCEL accelerators) { accelerators_ = accelerators; }
+    // The main form's menu bar sees the form's keys first, so Alt and F10 reach it from anywhere.
+    void SetMenuBar(MenuBar* menuBar) { menuBar_ = menuBar; }
+
+    // The current hint: the long part of the hint of the control under the pointer when the
+    // program is idle, or of the highlighted menu item; empty when there is none.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string_view hint);
+    // Called after every change of the hint.
+    void SetOnHint(std::function<void()> handler) { onHint_ = std::move(handler); }
+    // Windows whose hints follow the pointer.
+    HintTracker& Hints() { return hints_; }
 
     void Minimize();
     void Restore();
@@ -51,6 +66,7 @@ private:
     Application() = default;
     void ApplyStartupShowCommand();
     bool PreTranslate(MSG& msg);
+    void Idle();
     LRESULT OnSize(WPARAM kind);
 
     std::string title_;
@@ -58,6 +74,11 @@ private:
     bool showMainForm_ = true;
     bool terminated_ = false;
     HACCEL accelerators_ = nullptr;
+    MenuBar* menuBar_ = nullptr;
+    std::string hint_;
+    std::function<void()> onHint_;
+    HintTracker hints_;
+    bool hintTimer_ = false;
 };
 
 }  // namespace tk

@@ -1,4 +1,7 @@
 #include "support/driver.h"
+#include "support/recorder_log.h"
+
+#include <commctrl.h>
 
 #include <cstring>
 
@@ -196,6 +199,12 @@ HWND Program::WaitApplicationWindow(DWORD ms) const {
     return WaitWindow("PebblewireApplication", nullptr, false, ms);
 }
 
+HWND StartFresh(Program& program) {
+    ResetUserState();
+    ClearRecorderLog();
+    return program.Start() ? program.WaitMainForm() : nullptr;
+}
+
 // ---- windows and controls ----
 
 namespace {
@@ -285,6 +294,71 @@ void PressKey(WORD key, bool ctrl, bool shift, bool alt) {
     Sleep(50);
 }
 
+
+// ---- the program's controls, through its own memory ----
+
+LRESULT SendWithBuffer(HWND window, UINT message, WPARAM wParam, void* data, size_t size) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return 0;
+    DWORD_PTR result = 0;
+    if (void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {
+        if (WriteProcessMemory(process, remote, data, size, nullptr) &&
+            SendMessageTimeoutA(window, message, wParam, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, kWait,
+                                &result))
+            ReadProcessMemory(process, remote, data, size, nullptr);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return LRESULT(result);
+}
+
+RECT ToolButtonRect(HWND toolBar, int index) {
+    RECT rect{};
+    SendWithData(toolBar, TB_GETITEMRECT, WPARAM(index), rect);
+    MapWindowPoints(toolBar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string StatusText(HWND statusLine) {
+    char text[512] = {};
+    SendWithData(statusLine, SB_GETTEXTA, 0, text);
+    text[sizeof text - 1] = '\0';
+    return text;
+}
+
+// ---- the mouse ----
+
+POINT CenterOf(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+namespace {
+void SendMouse(POINT screen, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    // Absolute coordinates run from 0 to 65535 across the primary screen.
+    input.mi.dx = LONG((screen.x * 65536 + GetSystemMetrics(SM_CXSCREEN) - 1) / GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = LONG((screen.y * 65536 + GetSystemMetrics(SM_CYSCREEN) - 1) / GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
+    SendInput(1, &input, sizeof input);
+    Sleep(50);
+}
+}  // namespace
+
+// The pointer is also placed directly: Wine then moves the X server's pointer too, which new
+// windows consult for the position they report.
+void MoveMouse(POINT screen) {
+    SetCursorPos(screen.x, screen.y);
+    SendMouse(screen, 0);
+}
+
+void MoveMouseInput(POINT screen) { SendMouse(screen, 0); }
+
+void ClickAt(POINT screen) {
+    MoveMouse(screen);
+    SendMouse(screen, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(screen, MOUSEEVENTF_LEFTUP);
+}
 
 // ---- message boxes ----
 

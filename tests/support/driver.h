@@ -62,6 +62,10 @@ private:
     DWORD id_ = 0;
 };
 
+// Starts the program as on a first start (settings reset, recorder log cleared); its main
+// window, or null when it does not appear.
+HWND StartFresh(Program& program);
+
 // ---- windows and controls ----
 HWND ChildById(HWND parent, int id);  // searches all descendants
 std::string WindowText(HWND window);
@@ -83,6 +87,28 @@ bool WaitUntil(Condition condition, DWORD ms = kWait) {
         Sleep(20);
     }
 }
+
+// ---- the program's controls, through its own memory ----
+// Sends a message whose lParam points to `size` bytes: they are copied into the program's memory
+// and back after the call. Common-control messages are not marshalled across processes.
+LRESULT SendWithBuffer(HWND window, UINT message, WPARAM wParam, void* data, size_t size);
+template <typename T>
+LRESULT SendWithData(HWND window, UINT message, WPARAM wParam, T& data) {
+    return SendWithBuffer(window, message, wParam, &data, sizeof data);
+}
+// A tool-bar button's rectangle in screen coordinates.
+RECT ToolButtonRect(HWND toolBar, int index);
+// The text of a status line in simple mode.
+std::string StatusText(HWND statusLine);
+
+// ---- the mouse ----
+POINT CenterOf(const RECT& rect);
+// Moves the pointer as the user does (SendInput), so windows see the move.
+void MoveMouse(POINT screen);
+// The same move as input only, leaving the X server's pointer where it is: while a menu is
+// open its program holds the pointer grab and the driver cannot move that pointer anyway.
+void MoveMouseInput(POINT screen);
+void ClickAt(POINT screen);
 
 // ---- message boxes ----
 struct MessageBoxInfo {
