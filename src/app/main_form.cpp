@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/command_line.h"
+#include "app/startup.h"
 #include "app/tray_menu.h"
 #include "dialogs/about_box.h"
 #include "dialogs/help_form.h"
@@ -12,6 +14,7 @@
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/fonts.h"
+#include "toolkit/guarded.h"
 #include "toolkit/hint_text.h"
 #include "toolkit/image_strip.h"
 #include "toolkit/menu_images.h"
@@ -58,6 +61,19 @@ constexpr CommandBinding kCommands[] = {
     {IDM_HIDE_WINDOW, &TMainForm::HideWindow1Click},
 };
 
+// Option check marks and the values they are loaded from, in loading order.
+struct OptionValue {
+    Command command;
+    const char* name;
+};
+
+constexpr OptionValue kOptionValues[] = {
+    {IDM_DO_TRAYBARU, settings::kInTraybar},
+    {IDM_ZAVIRAT_DO_TRAYBARU, settings::kCloseToTraybar},
+    {IDM_VYMAZAT, settings::kClearAfterSend},
+    {IDM_POSLEDNI_ZPRAVU, settings::kLoadLastMsg},
+};
+
 constexpr ACCEL kShortcuts[] = {
     {FVIRTKEY | FCONTROL, 'S', IDM_POSLAT},
     {FVIRTKEY | FCONTROL, 'N', IDM_NOVA},
@@ -89,7 +105,7 @@ bool TMainForm::Create() {
     CreateBars();
     CreateAccelerators();
     CreateComponents();
-    FormCreate();
+    tk::Guarded([this] { FormCreate(); });
     LayoutControls();
     return true;
 }
@@ -154,15 +170,46 @@ void TMainForm::CreateComponents() {
 }
 
 void TMainForm::FormCreate() {
+    runningAtom_ = GlobalAddAtomA(kRunningInstanceAtom);
     tk::Application::Instance().SetOnHint([this] { ShowHint(); });
     TrayIcon1->SetIcon(LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
     font_ = tk::CreateFormFont();
     tk::ApplyFont(Handle(), font_);
     ToolBar1.FitButtonHeight();
+    LoadSettings();
     ApplyTrayOption();
+    ApplyMinimizedStart();
 }
 
-void TMainForm::FormDestroy() {}
+void TMainForm::FormDestroy() {
+    SaveSettings();
+    GlobalDeleteAtom(runningAtom_);
+}
+
+void TMainForm::LoadSettings() {
+    store_ = std::make_unique<SettingsStore>();
+    // A second start finds this instance through the application window's handle.
+    const auto handle = reinterpret_cast<INT_PTR>(tk::Application::Instance().Handle());
+    store_->StoreNumber(settings::kSection, settings::kHandle, static_cast<std::int32_t>(handle));
+    LoadOptionMarks();
+}
+
+void TMainForm::LoadOptionMarks() {
+    for (const OptionValue& option : kOptionValues)
+        MainMenu1.SetChecked(option.command,
+                             store_->LoadFlag(settings::kSection, option.name, MainMenu1.Checked(option.command)));
+}
+
+// With the tray option on, the entry routine has already arranged a hidden start.
+void TMainForm::ApplyMinimizedStart() {
+    if (StartsMinimized(GetCommandLineA()) && !MainMenu1.Checked(IDM_DO_TRAYBARU)) SetState(tk::WindowState::Minimized);
+}
+
+void TMainForm::SaveSettings() {
+    if (!store_) return;
+    store_->DropValue(settings::kSection, settings::kHandle);
+    store_.reset();
+}
 
 void TMainForm::FormResize() {
     SetWindowPos(Edit1, nullptr, 0, 0, tk::WindowWidth(Handle()) - kMinWidth + kEdit1WidthAtMinimum, 21,

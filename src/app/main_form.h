@@ -7,6 +7,7 @@
 
 #include "app/commands.h"
 #include "app/main_menu.h"
+#include "app/settings_store.h"
 #include "toolkit/form.h"
 #include "toolkit/image_list.h"
 #include "toolkit/menu_bar.h"
@@ -56,6 +57,10 @@ private:
     void RunCommand(Command command);
     void FormCreate();
     void FormDestroy();
+    void LoadSettings();
+    void LoadOptionMarks();
+    void ApplyMinimizedStart();
+    void SaveSettings();
     void FormResize();
     void LayoutControls();
 
@@ -81,6 +86,8 @@ private:
     HWND StatusLine = nullptr;
     HFONT font_ = nullptr;
     HACCEL accelerators_ = nullptr;
+    ATOM runningAtom_ = 0;  // the running-instance marker, from creation to destruction
+    std::unique_ptr<SettingsStore> store_;
     tk::PopupMenu PopupTray{this};
     // Made once the window exists: it hooks the window's procedure.
     std::unique_ptr<trayicon::TCoolTrayIcon> TrayIcon1;

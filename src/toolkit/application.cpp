@@ -8,7 +8,6 @@
 namespace tk {
 
 namespace {
-constexpr char kApplicationClass[] = "PebblewireApplication";
 // Posted to itself when the application window is activated: the main form takes over.
 constexpr UINT WM_ACTIVATE_MAIN_FORM = WM_APP + 1;
 // While a hint shows, the pointer is looked at this often: when it leaves for another program's
@@ -25,10 +24,10 @@ Application& Application::Instance() {
 bool Application::Initialize(const std::string& title) {
     title_ = title;
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    if (!RegisterWindowClass(kApplicationClass, nullptr, icon)) return false;
+    if (!RegisterWindowClass(kClassName, nullptr, icon)) return false;
     // Zero-sized popup at the screen's centre: only its taskbar button is ever seen.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    return Create(0, kApplicationClass, title_.c_str(),
+    return Create(0, kClassName, title_.c_str(),
                   WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
                   nullptr) != nullptr;
 }

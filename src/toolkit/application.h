@@ -18,6 +18,9 @@ class MenuBar;
 
 class Application : public Window {
 public:
+    // Window class of the application window; a second start looks for it.
+    static constexpr char kClassName[] = "PebblewireApplication";
+
     static Application& Instance();
 
     // Creates the application window; false when Windows refuses.

@@ -1,0 +1,67 @@
+// SettingsStore: the program's settings under HKEY_CURRENT_USER\Software\Brantel, one subkey per
+// section, every value stored as text. Registry failures throw SettingsError.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/settings_codec.h"
+
+namespace app {
+
+// An open registry key, closed when the object goes.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    RegistryKey(RegistryKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
+    RegistryKey& operator=(RegistryKey&& other) noexcept;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    ~RegistryKey();
+
+    // An existing key, or a closed object when it cannot be opened.
+    static RegistryKey Open(HKEY parent, const char* path, REGSAM access = KEY_ALL_ACCESS);
+    // The key, made first when it is missing; a closed object when that fails.
+    static RegistryKey Create(HKEY parent, const char* path, REGSAM access = KEY_ALL_ACCESS);
+
+    HKEY Get() const { return key_; }
+    explicit operator bool() const { return key_ != nullptr; }
+
+    // The value as text, nothing when the value is missing; throws for a value that is not text.
+    std::optional<std::string> ReadText(const char* name) const;
+
+private:
+    explicit RegistryKey(HKEY key) : key_(key) {}
+    HKEY key_ = nullptr;
+};
+
+class SettingsStore {
+public:
+    // Opens the root key, creating it when it is missing. Should neither work, reads give their
+    // defaults and writes report that the section cannot be created.
+    SettingsStore();
+
+    std::string LoadText(const char* section, const char* name, const std::string& fallback) const;
+    std::int32_t LoadNumber(const char* section, const char* name, std::int32_t fallback) const;
+    bool LoadFlag(const char* section, const char* name, bool fallback) const;
+
+    void StoreText(const char* section, const char* name, const std::string& text);
+    void StoreNumber(const char* section, const char* name, std::int32_t number);
+    void StoreFlag(const char* section, const char* name, bool flag);
+
+    // Deletes the value when the section exists; a missing section or value is no error.
+    void DropValue(const char* section, const char* name);
+    // Deletes the section with every subkey and value.
+    void DropSection(const char* section);
+
+private:
+    // The section's value as text, nothing when the section or the value is missing.
+    std::optional<std::string> ReadValue(const char* section, const char* name) const;
+
+    RegistryKey root_;
+};
+
+}  // namespace app

@@ -1,0 +1,181 @@
+#include "app/startup.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+#include <shellapi.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/command_line.h"
+#include "app/main_form.h"
+#include "app/settings_store.h"
+#include "messaging/messenger.h"
+#include "shell/shell_link.h"
+#include "toolkit/application.h"
+#include "toolkit/fonts.h"
+#include "toolkit/guarded.h"
+#include "toolkit/message_box.h"
+
+namespace app {
+
+namespace {
+
+constexpr char kTitle[] = "Pebblewire";
+constexpr DWORD kVersionRecordSize = 148;
+static_assert(sizeof(OSVERSIONINFOA) == kVersionRecordSize);
+
+constexpr char kRefusal[] =
+    "Program Pebblewire je pouze pro operační systémy Windows 2000 a NT. Pod Windows ME/98/95 nefunguje, ale místo "
+    "něj je zde podobný program WinPopup (součást Windows ME/98/95). Oba programy slouží k posílání krátkých "
+    "textových zpráv počítačům v místní síti. Zprávy poslané z obou programů jsou navzájem kompatibilní. Narozdíl "
+    "od Pebblewirea je WinPopup nutný také k přijímání zpráv."
+    "\r\r"
+    "Chcete proto vytvořit zástupce programu WinPopup do nabídky Po spuštění a hned jej spustit, aby vám neunikla "
+    "žádná zpráva?";
+constexpr char kWinPopupShortcut[] = "WinPopup";
+constexpr char kWinPopupFile[] = "\\Winpopup.exe";
+
+// Serialises the running-instance test with the creation of the marker, so that two starts at
+// the same moment cannot both pass the test. Bounded: a start never waits for ever.
+constexpr char kStartupMutex[] = "BRANTEL_PEBBLEWIRE_STARTING";
+constexpr DWORD kStartupLockWait = 10000;
+
+struct OsVersion {
+    bool known = false;
+    DWORD platform = 0, major = 0, minor = 0;
+};
+
+OsVersion QueryVersion() {
+    OSVERSIONINFOA record{};
+    record.dwOSVersionInfoSize = kVersionRecordSize;
+    if (!GetVersionExA(&record)) return {};
+    return {true, record.dwPlatformId, record.dwMajorVersion, record.dwMinorVersion};
+}
+
+// "MS Sans Serif" up to Windows NT 4.0 and whenever the version is unknown.
+bool NeedsClassicFont(const OsVersion& version) {
+    return !version.known || version.major < 4 || (version.major == 4 && version.minor < 90);
+}
+
+// The single-threaded apartment of the user-interface thread, for the shell-link object.
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitialize(nullptr)) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (SUCCEEDED(result_)) CoUninitialize();
+    }
+
+private:
+    HRESULT result_;
+};
+
+class StartupLock {
+public:
+    StartupLock() : mutex_(CreateMutexA(nullptr, FALSE, kStartupMutex)) {
+        // An owner that died while starting leaves the mutex abandoned, which still hands it over.
+        const DWORD wait = mutex_ ? WaitForSingleObject(mutex_, kStartupLockWait) : WAIT_FAILED;
+        owned_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    }
+    StartupLock(const StartupLock&) = delete;
+    StartupLock& operator=(const StartupLock&) = delete;
+    ~StartupLock() {
+        Release();
+        if (mutex_) CloseHandle(mutex_);
+    }
+
+    void Release() {
+        if (owned_) ReleaseMutex(mutex_);
+        owned_ = false;
+    }
+
+private:
+    HANDLE mutex_;
+    bool owned_ = false;
+};
+
+// On Windows 95/98/ME: explain, and on Yes put WinPopup into the start-up folder and start it.
+void OfferWinPopup() {
+    tk::Application& application = tk::Application::Instance();
+    if (tk::ShowMessageBox(kRefusal, application.Title(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    const std::string winPopup = messaging::WindowsDirectory() + kWinPopupFile;
+    shell::CreateShortcut(shell::ShellFolderKind::Startup, "", true, kWinPopupShortcut, "", winPopup, "", "",
+                          shell::ShortcutWindowState::Minimized);
+    ShellExecuteA(application.Handle(), "open", winPopup.c_str(), "", nullptr, SW_SHOW);
+}
+
+// Only a live application window of this program counts: a marker left by an instance that was
+// killed, or whose clean-up failed, must not keep the program from starting.
+bool IsApplicationWindow(HWND window) {
+    char className[sizeof tk::Application::kClassName + 1] = {};
+    return window && IsWindow(window) && GetClassNameA(window, className, sizeof className) &&
+           std::string_view(className) == tk::Application::kClassName;
+}
+
+// The application window of the instance already running, or null.
+HWND RunningInstance(const SettingsStore& store) {
+    if (!GlobalFindAtomA(kRunningInstanceAtom)) return nullptr;
+    const auto stored = static_cast<INT_PTR>(store.LoadNumber(settings::kSection, settings::kHandle, 0));
+    HWND window = reinterpret_cast<HWND>(stored);
+    return IsApplicationWindow(window) ? window : nullptr;
+}
+
+void BringForward(HWND window) {
+    if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
+    SetForegroundWindow(window);
+}
+
+// Hands over to a running instance, or makes the application window and settles a hidden start.
+// True when this start goes on to the main window.
+bool PrepareStart() {
+    const SettingsStore store;
+    if (HWND running = RunningInstance(store)) {
+        BringForward(running);
+        return false;
+    }
+    tk::Application& application = tk::Application::Instance();
+    if (!application.Initialize(kTitle)) return false;
+    if (StartsMinimized(GetCommandLineA()) && store.LoadFlag(settings::kSection, settings::kInTraybar, true)) {
+        // No window and no taskbar button: only the notification-area icon shows.
+        application.SetShowMainForm(false);
+        ShowWindow(application.Handle(), SW_HIDE);
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunProgram() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    tk::Application& application = tk::Application::Instance();
+    application.SetTitle(kTitle);
+    // Entered only on the paths that go on to use it: a hand-over to a running instance makes no
+    // window at all, not even the apartment's.
+    std::optional<ComApartment> com;
+
+    const OsVersion version = QueryVersion();
+    if (version.known && version.platform == VER_PLATFORM_WIN32_WINDOWS) {
+        com.emplace();
+        if (application.Initialize(kTitle)) tk::Guarded(OfferWinPopup);
+        return 0;
+    }
+
+    StartupLock lock;
+    if (!tk::Guarded<bool>(PrepareStart, false)) return 0;
+    com.emplace();
+    tk::SetUseClassicFont(NeedsClassicFont(version));
+    TMainForm mainForm;
+    application.SetMainForm(&mainForm);
+    const bool created = mainForm.Create();
+    lock.Release();
+    if (created) application.Run();
+    return 0;
+}
+
+}  // namespace app

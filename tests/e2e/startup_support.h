@@ -1,0 +1,147 @@
+// Helpers of the start-up scenarios: registry values set for a scenario and put back, a watch on
+// registry changes, and a start of the program that an observer can follow from its first window.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "support/driver.h"
+
+namespace startup_support {
+
+// Runs `undo` when the scope ends: each scenario puts the prefix back as it found it.
+template <typename Undo>
+class Finally {
+public:
+    explicit Finally(Undo undo) : undo_(undo) {}
+    Finally(const Finally&) = delete;
+    Finally& operator=(const Finally&) = delete;
+    ~Finally() { undo_(); }
+
+private:
+    Undo undo_;
+};
+
+// Sets a text value for the life of the object, then restores it or removes it again.
+class RegistryOverride {
+public:
+    RegistryOverride(HKEY root, const char* path, const char* name, const std::string& value)
+        : root_(root), path_(path), name_(name), saved_(Read()) {
+        Write(value);
+    }
+    RegistryOverride(const RegistryOverride&) = delete;
+    RegistryOverride& operator=(const RegistryOverride&) = delete;
+    ~RegistryOverride() {
+        if (saved_)
+            Write(*saved_);
+        else if (HKEY key; RegOpenKeyExA(root_, path_, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+            RegDeleteValueA(key, name_);
+            RegCloseKey(key);
+        }
+    }
+
+private:
+    std::optional<std::string> Read() const {
+        HKEY key;
+        if (RegOpenKeyExA(root_, path_, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
+        char data[MAX_PATH] = {};
+        DWORD size = sizeof data - 1;
+        const bool found =
+            RegQueryValueExA(key, name_, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
+        RegCloseKey(key);
+        return found ? std::optional<std::string>(data) : std::nullopt;
+    }
+    void Write(const std::string& value) const {
+        HKEY key;
+        if (RegCreateKeyExA(root_, path_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+            return;
+        RegSetValueExA(key, name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
+        RegCloseKey(key);
+    }
+
+    HKEY root_;
+    const char* path_;
+    const char* name_;
+    std::optional<std::string> saved_;
+};
+
+// Signals any change of values or subkeys below a key from now on.
+class RegistryWatch {
+public:
+    explicit RegistryWatch(const char* path) : event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+        RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_NOTIFY, nullptr, &key_, nullptr);
+        watching_ = key_ && RegNotifyChangeKeyValue(key_, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                                                    event_, TRUE) == ERROR_SUCCESS;
+    }
+    RegistryWatch(const RegistryWatch&) = delete;
+    RegistryWatch& operator=(const RegistryWatch&) = delete;
+    ~RegistryWatch() {
+        if (key_) RegCloseKey(key_);
+        CloseHandle(event_);
+    }
+
+    bool Watching() const { return watching_; }
+    bool Changed() const { return WaitForSingleObject(event_, 0) == WAIT_OBJECT_0; }
+
+private:
+    HKEY key_ = nullptr;
+    HANDLE event_;
+    bool watching_ = false;
+};
+
+// A process started suspended, so that a watch on its windows can be set up before it runs.
+struct RawProcess {
+    PROCESS_INFORMATION info{};
+    ~RawProcess() {
+        if (info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 1);
+        if (info.hThread) CloseHandle(info.hThread);
+        if (info.hProcess) CloseHandle(info.hProcess);
+    }
+    bool Start(DWORD flags) {
+        std::string commandLine = "\"" + drv::ProgramPath() + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        return CreateProcessA(drv::ProgramPath().c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr,
+                              nullptr, &startup, &info);
+    }
+    std::optional<DWORD> WaitExit(DWORD ms = drv::kWait) const {
+        if (WaitForSingleObject(info.hProcess, ms) != WAIT_OBJECT_0) return std::nullopt;
+        DWORD code = 0;
+        GetExitCodeProcess(info.hProcess, &code);
+        return code;
+    }
+};
+
+// Counts the windows one process creates, as the system reports them to an outside observer.
+class WindowCreations {
+public:
+    explicit WindowCreations(DWORD processId)
+        : hook_(SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, Seen, processId, 0,
+                                WINEVENT_OUTOFCONTEXT)) {
+        count_ = 0;
+    }
+    WindowCreations(const WindowCreations&) = delete;
+    WindowCreations& operator=(const WindowCreations&) = delete;
+    ~WindowCreations() {
+        if (hook_) UnhookWinEvent(hook_);
+    }
+
+    bool Hooked() const { return hook_ != nullptr; }
+    // Delivers what is queued for this thread and returns the count so far.
+    int Count() const {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        return count_;
+    }
+
+private:
+    static void CALLBACK Seen(HWINEVENTHOOK, DWORD, HWND, LONG object, LONG, DWORD, DWORD) {
+        if (object == OBJID_WINDOW) ++count_;
+    }
+    static inline int count_ = 0;
+    HWINEVENTHOOK hook_;
+};
+
+}  // namespace startup_support
