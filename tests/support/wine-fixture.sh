@@ -66,6 +66,11 @@ setup)
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
+    # Wine's own fonts (Tahoma, MS Sans Serif, Marlett for the caption buttons ...) are not found
+    # where this Wine looks for them: give the prefix a copy.
+    for font in /usr/share/wine/fonts/*; do
+        [ -e "$WINEPREFIX/drive_c/windows/Fonts/${font##*/}" ] || cp "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+    done
     # Every run: the settings may have changed since the prefix was made.
     configure_prefix
     wineserver -w
