@@ -46,10 +46,10 @@ constexpr SubmenuSpec kSubmenuSpecs[] = {
     {"Napoveda1", "Nápo&věda", "|Nápověda k programu", kNapoveda, int(std::size(kNapoveda))},
 };
 
-HMENU BuildSubmenu(const SubmenuSpec& spec) {
+HMENU BuildSubmenu(const SubmenuSpec& submenu) {
     HMENU menu = CreatePopupMenu();
-    for (int i = 0; i < spec.count; ++i) {
-        const MenuItemSpec& item = spec.items[i];
+    for (int i = 0; i < submenu.count; ++i) {
+        const MenuItemSpec& item = submenu.items[i];
         if (item.command == 0) {
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
             continue;
