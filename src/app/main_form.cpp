@@ -57,6 +57,9 @@ constexpr CommandBinding kCommands[] = {
     {IDM_O_PROGRAMU, &TMainForm::Oprogramu1Click},
     {IDM_KONEC, &TMainForm::Konec1Click},
     {IDM_DO_TRAYBARU, &TMainForm::Dotraybaru1Click},
+    {IDM_ZAVIRAT_DO_TRAYBARU, &TMainForm::Zaviratdotraybaru1Click},
+    {IDM_UKLADAT_NASTAVENI, &TMainForm::Ukladatnastaveni1Click},
+    {IDM_POSLEDNI_ZPRAVU, &TMainForm::Poslednizpravu1Click},
     {IDM_SHOW_WINDOW, &TMainForm::ShowWindow1Click},
     {IDM_HIDE_WINDOW, &TMainForm::HideWindow1Click},
 };
@@ -191,6 +194,8 @@ void TMainForm::LoadSettings() {
     // A second start finds this instance through the application window's handle.
     const auto handle = reinterpret_cast<INT_PTR>(tk::Application::Instance().Handle());
     store_->StoreNumber(settings::kSection, settings::kHandle, static_cast<std::int32_t>(handle));
+    MainMenu1.SetChecked(IDM_UKLADAT_NASTAVENI, store_->LoadFlag(settings::kSection, settings::kSaveAtClose,
+                                                                MainMenu1.Checked(IDM_UKLADAT_NASTAVENI)));
     LoadOptionMarks();
 }
 
@@ -243,7 +248,19 @@ void TMainForm::Poslat1Click() {
     tk::ShowMessageBox(plan.confirmation, application.Title(), MB_OK | MB_ICONINFORMATION);
 }
 
-void TMainForm::Vymazat1Click() { MainMenu1.Toggle(IDM_VYMAZAT); }
+// The mark flips first, so that it stays flipped when storing fails.
+void TMainForm::FlipOption(Command command, const char* valueName) {
+    const bool checked = MainMenu1.Toggle(command);
+    if (store_) store_->StoreFlag(settings::kSection, valueName, checked);
+}
+
+void TMainForm::Vymazat1Click() { FlipOption(IDM_VYMAZAT, settings::kClearAfterSend); }
+
+void TMainForm::Zaviratdotraybaru1Click() { FlipOption(IDM_ZAVIRAT_DO_TRAYBARU, settings::kCloseToTraybar); }
+
+void TMainForm::Ukladatnastaveni1Click() { FlipOption(IDM_UKLADAT_NASTAVENI, settings::kSaveAtClose); }
+
+void TMainForm::Poslednizpravu1Click() { FlipOption(IDM_POSLEDNI_ZPRAVU, settings::kLoadLastMsg); }
 
 void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(); }
 
@@ -270,7 +287,7 @@ void TMainForm::Konec1Click() {
 }
 
 void TMainForm::Dotraybaru1Click() {
-    MainMenu1.Toggle(IDM_DO_TRAYBARU);
+    FlipOption(IDM_DO_TRAYBARU, settings::kInTraybar);
     ApplyTrayOption();
 }
 

@@ -35,7 +35,11 @@ public:
     void ShowWindow1Click();
     void HideWindow1Click();
     void Konec1Click();
+    // Option toggles: each flips its check mark and stores the new state at once.
     void Dotraybaru1Click();
+    void Zaviratdotraybaru1Click();
+    void Ukladatnastaveni1Click();
+    void Poslednizpravu1Click();
 
     // Shows the application's current hint in the status line.
     void ShowHint();
@@ -59,6 +63,7 @@ private:
     void FormDestroy();
     void LoadSettings();
     void LoadOptionMarks();
+    void FlipOption(Command command, const char* valueName);
     void ApplyMinimizedStart();
     void SaveSettings();
     void FormResize();

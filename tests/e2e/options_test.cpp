@@ -1,0 +1,64 @@
+// Option toggles store their new state at once, and the next start shows what was stored.
+#include <doctest/doctest.h>
+
+#include <optional>
+#include <string>
+
+#include "support/driver.h"
+
+namespace {
+constexpr int IDM_KONEC = 104;
+constexpr int IDM_DO_TRAYBARU = 201, IDM_ZAVIRAT_DO_TRAYBARU = 202, IDM_UKLADAT_NASTAVENI = 203, IDM_VYMAZAT = 204,
+              IDM_POSLEDNI_ZPRAVU = 205;
+
+std::optional<std::string> StoredOption(const char* name) { return drv::ReadString(drv::kSettingsKey, name); }
+
+// Runs the menu command and waits until its value holds `expected`.
+bool ToggleAndWait(HWND form, int command, const char* name, const char* expected) {
+    PostMessageA(form, WM_COMMAND, command, 0);
+    return drv::WaitUntil([&] { return StoredOption(name) == std::string(expected); });
+}
+
+void Quit(drv::Program& program, HWND form) {
+    PostMessageA(form, WM_COMMAND, IDM_KONEC, 0);
+    REQUIRE(program.WaitExit() == DWORD(0));
+}
+}  // namespace
+
+TEST_CASE("each option toggle writes its value at once and the next start loads it") {
+    struct Row {
+        int command;
+        const char* name;
+        const char* afterFirstToggle;  // the design state flipped
+        const char* afterSecondToggle;
+    } rows[] = {
+        {IDM_DO_TRAYBARU, "InTraybar", "0", "1"},
+        {IDM_ZAVIRAT_DO_TRAYBARU, "CloseToTraybar", "0", "1"},
+        {IDM_UKLADAT_NASTAVENI, "SaveAtClose", "0", "1"},
+        {IDM_VYMAZAT, "ClearAfterSend", "0", "1"},
+        {IDM_POSLEDNI_ZPRAVU, "LoadLastMsg", "1", "0"},
+    };
+    for (const Row& row : rows) {
+        const std::string name = row.name;
+        CAPTURE(name);
+        drv::ResetUserState();
+        {
+            drv::Program program;
+            REQUIRE(program.Start());
+            HWND form = program.WaitMainForm();
+            REQUIRE(form);
+            CHECK_FALSE(StoredOption(row.name));
+            CHECK(ToggleAndWait(form, row.command, row.name, row.afterFirstToggle));
+            // Toggling close-to-tray off must not keep the quit below from ending the program.
+            Quit(program, form);
+        }
+        // Loaded at the start: toggling again flips the stored state, not the design state.
+        drv::Program program;
+        REQUIRE(program.Start());
+        HWND form = program.WaitMainForm();
+        REQUIRE(form);
+        CHECK(StoredOption(row.name) == std::string(row.afterFirstToggle));
+        CHECK(ToggleAndWait(form, row.command, row.name, row.afterSecondToggle));
+        Quit(program, form);
+    }
+}
