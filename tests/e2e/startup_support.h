@@ -95,7 +95,7 @@ private:
 struct RawProcess {
     PROCESS_INFORMATION info{};
     ~RawProcess() {
-        if (info.hProcess && WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 1);
+        if (info.hProcess) drv::KillProcess(info.hProcess, info.dwProcessId);
         if (info.hThread) CloseHandle(info.hThread);
         if (info.hProcess) CloseHandle(info.hProcess);
     }

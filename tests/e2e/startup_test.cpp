@@ -272,7 +272,7 @@ TEST_CASE("the window watch sees the windows of an ordinary start") {
     REQUIRE(creations.Hooked());
     ResumeThread(process.info.hThread);
     CHECK(drv::WaitUntil([&] { return creations.Count() > 0; }));
-    TerminateProcess(process.info.hProcess, 0);
+    drv::KillProcess(process.info.hProcess, process.info.dwProcessId);
     ClearRunningMarker();
 }
 
@@ -394,7 +394,6 @@ TEST_CASE("two starts at the same moment give one running instance") {
     const RawProcess& running = firstEnded ? two : one;
     CHECK(ended.WaitExit(0) == DWORD(0));
     CHECK_FALSE(running.WaitExit(1000));
-    TerminateProcess(running.info.hProcess, 0);
-    WaitForSingleObject(running.info.hProcess, drv::kWait);
+    drv::KillProcess(running.info.hProcess, running.info.dwProcessId);
     ClearRunningMarker();
 }

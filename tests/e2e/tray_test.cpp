@@ -64,7 +64,7 @@ POINT IconPoint() {
 
 // Presses and releases mouse buttons where the pointer is put, as the user's hand does.
 void MouseAt(POINT at, std::initializer_list<DWORD> buttonEvents) {
-    SetCursorPos(at.x, at.y);
+    REQUIRE(drv::PlacePointer(at));
     for (DWORD flags : buttonEvents) {
         INPUT input{};
         input.type = INPUT_MOUSE;

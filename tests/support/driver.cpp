@@ -1,4 +1,7 @@
 #include "support/driver.h"
+
+#include <shellapi.h>
+
 #include "support/recorder_log.h"
 
 #include <commctrl.h>
@@ -149,10 +152,7 @@ std::optional<DWORD> Program::WaitExit(DWORD ms) {
 }
 
 void Program::Kill() {
-    if (process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_, 1);
-        WaitForSingleObject(process_, kWait);
-    }
+    if (process_) KillProcess(process_, id_);
 }
 
 namespace {
@@ -172,11 +172,31 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
 }
 }  // namespace
 
-std::vector<HWND> Program::Windows(bool visibleOnly) const {
-    WindowSearch search{id_, visibleOnly, {}};
+std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly) {
+    WindowSearch search{processId, visibleOnly, {}};
     EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
+
+void KillProcess(HANDLE process, DWORD processId) {
+    if (WaitForSingleObject(process, 0) != WAIT_TIMEOUT) return;
+    std::vector<HWND> trayWindows;
+    for (HWND window : WindowsOf(processId, false))
+        if (ClassName(window) == "PebblewireTrayIcon") trayWindows.push_back(window);
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, kWait);
+    // A killed program leaves its icon behind in the notification area, where it would stand in
+    // for the next program's icon: take it away as the shell eventually does.
+    for (HWND window : trayWindows) {
+        NOTIFYICONDATAA icon{};
+        icon.cbSize = 88;
+        icon.hWnd = window;
+        icon.uID = 1;
+        Shell_NotifyIconA(NIM_DELETE, &icon);
+    }
+}
+
+std::vector<HWND> Program::Windows(bool visibleOnly) const { return WindowsOf(id_, visibleOnly); }
 
 HWND Program::WaitWindow(const char* className, const char* caption, bool visibleOnly, DWORD ms) const {
     HWND result = nullptr;
@@ -345,10 +365,24 @@ void SendMouse(POINT screen, DWORD flags) {
 }
 }  // namespace
 
+bool PlacePointer(POINT at) {
+    int stableTakes = 0;
+    return WaitUntil([&] {
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x != at.x || now.y != at.y) {
+            SetCursorPos(at.x, at.y);
+            stableTakes = 0;
+            return false;
+        }
+        return ++stableTakes >= 5;
+    });
+}
+
 // The pointer is also placed directly: Wine then moves the X server's pointer too, which new
 // windows consult for the position they report.
 void MoveMouse(POINT screen) {
-    SetCursorPos(screen.x, screen.y);
+    PlacePointer(screen);
     SendMouse(screen, 0);
 }
 

@@ -66,6 +66,11 @@ private:
 // window, or null when it does not appear.
 HWND StartFresh(Program& program);
 
+// Top-level windows of a process.
+std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly);
+// Ends a running process at once, and takes its icon out of the notification area.
+void KillProcess(HANDLE process, DWORD processId);
+
 // ---- windows and controls ----
 HWND ChildById(HWND parent, int id);  // searches all descendants
 std::string WindowText(HWND window);
@@ -109,6 +114,9 @@ void MoveMouse(POINT screen);
 // open its program holds the pointer grab and the driver cannot move that pointer anyway.
 void MoveMouseInput(POINT screen);
 void ClickAt(POINT screen);
+// Puts the pointer at a point and waits until it stays there: a pointer event from before, still
+// on its way from the X server, can carry it back to where it was. False if it never settles.
+bool PlacePointer(POINT at);
 
 // ---- message boxes ----
 struct MessageBoxInfo {
