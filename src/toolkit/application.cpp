@@ -41,10 +41,6 @@ void Application::Minimize() {
     if (!IsIconic(Handle())) ShowWindow(Handle(), SW_MINIMIZE);
 }
 
-void Application::Restore() {
-    if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
-}
-
 void Application::ProcessMessages() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -74,12 +70,9 @@ int Application::Run() {
         ApplyStartupShowCommand();
         if (showMainForm_) {
             ShowWindow(Handle(), SW_SHOWNORMAL);
-            if (mainForm_->State() == WindowState::Minimized) {
-                Minimize();
-                mainForm_->SetVisible(true);
-            } else {
-                mainForm_->SetVisible(true);
-            }
+            // A minimised start shows the form with the application when it is restored.
+            if (mainForm_->State() == WindowState::Minimized) Minimize();
+            mainForm_->SetVisible(true);
         }
     }
     MSG msg{};

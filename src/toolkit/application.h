@@ -51,7 +51,6 @@ public:
     HintTracker& Hints() { return hints_; }
 
     void Minimize();
-    void Restore();
     // Handles every message already waiting in the queue.
     void ProcessMessages();
     // Applies the start-up show command, shows the main form and runs until Terminate.
