@@ -1,10 +1,11 @@
 // The main window as it first appears: caption, frame, sizes, focus and font.
 #include <doctest/doctest.h>
 
+#include "app/commands.h"
 #include "support/driver.h"
 
 namespace {
-constexpr int IDC_EDIT1 = 1003, IDC_MEMO1 = 1004;
+using namespace app;
 }
 
 TEST_CASE("the main window's frame, sizes and focus") {

@@ -4,12 +4,11 @@
 #include <optional>
 #include <string>
 
+#include "app/commands.h"
 #include "support/driver.h"
 
 namespace {
-constexpr int IDM_KONEC = 104;
-constexpr int IDM_DO_TRAYBARU = 201, IDM_ZAVIRAT_DO_TRAYBARU = 202, IDM_UKLADAT_NASTAVENI = 203, IDM_VYMAZAT = 204,
-              IDM_POSLEDNI_ZPRAVU = 205;
+using namespace app;
 
 std::optional<std::string> StoredOption(const char* name) { return drv::ReadString(drv::kSettingsKey, name); }
 

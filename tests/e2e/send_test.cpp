@@ -3,13 +3,13 @@
 
 #include <string>
 
+#include "app/commands.h"
 #include "support/driver.h"
 #include "support/recorder_log.h"
 
 namespace {
 
-constexpr int IDC_RADIOBUTTON1 = 1001, IDC_RADIOBUTTON2 = 1002, IDC_EDIT1 = 1003, IDC_MEMO1 = 1004;
-constexpr int IDM_VYMAZAT = 204;
+using namespace app;
 constexpr char kCaption[] = "Pebblewire";
 
 std::string CommandPrefix() { return "\"C:\\windows\\system32\\net.exe\" send "; }

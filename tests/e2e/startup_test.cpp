@@ -11,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "e2e/startup_support.h"
+#include "app/commands.h"
 #include "support/driver.h"
 #include "support/recorder_log.h"
 
@@ -26,7 +27,7 @@ constexpr char kAtom[] = "BRANTEL_PEBBLEWIRE_IS_RUNNING";
 constexpr char kBrantelKey[] = "Software\\Brantel";
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr int IDC_MEMO1 = 1004;
+using namespace app;
 constexpr int kFontHeight = -11;
 constexpr size_t kShowCommandOffset = 0x3C;
 constexpr char kAppDefaults[] = "Software\\Wine\\AppDefaults\\pebblewire.exe";

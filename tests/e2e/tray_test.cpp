@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/commands.h"
 #include "support/driver.h"
 
 namespace {
@@ -21,7 +22,6 @@ constexpr char kTrayWindowClass[] = "PebblewireTrayIcon";
 constexpr UINT kIconId = 1;
 constexpr UINT kCallbackMessage = 0x800;
 constexpr DWORD kIconDataSize = 88;
-constexpr WORD kMinimizeToTrayCommand = 201;  // "Minimalizovat do &Traybaru"
 
 // The shell's record for the program's icon, naming nothing to change.
 NOTIFYICONDATAA IconKey(HWND owner) {
@@ -190,7 +190,7 @@ struct RunningProgram {
         REQUIRE(tray);
     }
     // As choosing the option in the menu.
-    void ToggleMinimizeToTray() const { PostMessageA(form, WM_COMMAND, kMinimizeToTrayCommand, 0); }
+    void ToggleMinimizeToTray() const { PostMessageA(form, WM_COMMAND, app::IDM_DO_TRAYBARU, 0); }
 };
 
 }  // namespace
