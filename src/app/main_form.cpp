@@ -2,12 +2,13 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <iterator>
+#include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
+#include "app/command_table.h"
 #include "app/startup.h"
-#include "app/tray_menu.h"
 #include "dialogs/about_box.h"
 #include "dialogs/help_form.h"
 #include "messaging/messenger.h"
@@ -45,42 +46,11 @@ constexpr tk::BandState kDesignBands[] = {
     {IDC_TOOLBAR2, false, 141, 128, 22},
 };
 
-struct CommandBinding {
-    Command command;
-    void (TMainForm::*handler)();
-};
-
-constexpr CommandBinding kCommands[] = {
-    {IDM_POSLAT, &TMainForm::Poslat1Click},
-    {IDM_VYMAZAT, &TMainForm::Vymazat1Click},
-    {IDM_OBSAH_NAPOVEDY, &TMainForm::Obsahnapovedy1Click},
-    {IDM_O_PROGRAMU, &TMainForm::Oprogramu1Click},
-    {IDM_KONEC, &TMainForm::Konec1Click},
-    {IDM_DO_TRAYBARU, &TMainForm::Dotraybaru1Click},
-    {IDM_ZAVIRAT_DO_TRAYBARU, &TMainForm::Zaviratdotraybaru1Click},
-    {IDM_UKLADAT_NASTAVENI, &TMainForm::Ukladatnastaveni1Click},
-    {IDM_POSLEDNI_ZPRAVU, &TMainForm::Poslednizpravu1Click},
-    {IDM_SHOW_WINDOW, &TMainForm::ShowWindow1Click},
-    {IDM_HIDE_WINDOW, &TMainForm::HideWindow1Click},
-};
-
-// Option check marks and the values they are loaded from, in loading order.
-struct OptionValue {
-    Command command;
-    const char* name;
-};
-
-constexpr OptionValue kOptionValues[] = {
-    {IDM_DO_TRAYBARU, settings::kInTraybar},
-    {IDM_ZAVIRAT_DO_TRAYBARU, settings::kCloseToTraybar},
-    {IDM_VYMAZAT, settings::kClearAfterSend},
-    {IDM_POSLEDNI_ZPRAVU, settings::kLoadLastMsg},
-};
-
-constexpr ACCEL kShortcuts[] = {
-    {FVIRTKEY | FCONTROL, 'S', IDM_POSLAT},
-    {FVIRTKEY | FCONTROL, 'N', IDM_NOVA},
-    {FVIRTKEY, VK_F1, IDM_OBSAH_NAPOVEDY},  // ActionHelp
+// A command id that reaches the window without a handler: never silently dropped.
+class UnhandledCommand : public std::runtime_error {
+public:
+    explicit UnhandledCommand(Command command)
+        : std::runtime_error("Příkaz " + std::to_string(unsigned(command)) + " zatím nemá obsluhu") {}
 };
 
 }  // namespace
@@ -91,8 +61,6 @@ TMainForm::~TMainForm() {
     tk::Application::Instance().SetOnHint(nullptr);
     tk::Application::Instance().SetMenuBar(nullptr);
     if (Handle()) DestroyWindow(Handle());
-    if (accelerators_) DestroyAcceleratorTable(accelerators_);
-    if (font_) DeleteObject(font_);
 }
 
 bool TMainForm::Create() {
@@ -106,7 +74,6 @@ bool TMainForm::Create() {
         return false;
     CreateControls();
     CreateBars();
-    CreateAccelerators();
     CreateComponents();
     tk::Guarded([this] { FormCreate(); });
     LayoutControls();
@@ -149,13 +116,9 @@ void TMainForm::CreateBars() {
         CoolBar1.AddBand(band.id == IDC_TOOLBAR1 ? ToolBar1.Handle() : ToolBar2.Handle(), band);
     menuBar_.Attach(ToolBar1, form, MainMenu1.Submenus());
     tk::Application::Instance().SetMenuBar(&menuBar_);
-}
-
-void TMainForm::CreateAccelerators() {
-    ACCEL table[std::size(kShortcuts)];
-    std::copy(std::begin(kShortcuts), std::end(kShortcuts), table);
-    accelerators_ = CreateAcceleratorTableA(table, int(std::size(table)));
-    tk::Application::Instance().SetAccelerators(accelerators_);
+    std::vector<ACCEL> shortcuts = Accelerators();
+    accelerators_.reset(CreateAcceleratorTableA(shortcuts.data(), int(shortcuts.size())));
+    tk::Application::Instance().SetAccelerators(accelerators_.get());
 }
 
 // The tray icon's stored properties in their stored order, then the components' loaded
@@ -176,8 +139,8 @@ void TMainForm::FormCreate() {
     runningAtom_ = GlobalAddAtomA(kRunningInstanceAtom);
     tk::Application::Instance().SetOnHint([this] { ShowHint(); });
     TrayIcon1->SetIcon(LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
-    font_ = tk::CreateFormFont();
-    tk::ApplyFont(Handle(), font_);
+    font_.reset(tk::CreateFormFont());
+    tk::ApplyFont(Handle(), font_.get());
     ToolBar1.FitButtonHeight();
     LoadSettings();
     ApplyTrayOption();
@@ -190,19 +153,19 @@ void TMainForm::FormDestroy() {
 }
 
 void TMainForm::LoadSettings() {
-    store_ = std::make_unique<SettingsStore>();
+    store_ = std::make_unique<settings::SettingsStore>();
     // A second start finds this instance through the application window's handle.
     const auto handle = reinterpret_cast<INT_PTR>(tk::Application::Instance().Handle());
     store_->StoreNumber(settings::kSection, settings::kHandle, static_cast<std::int32_t>(handle));
-    MainMenu1.SetChecked(IDM_UKLADAT_NASTAVENI, store_->LoadFlag(settings::kSection, settings::kSaveAtClose,
-                                                                MainMenu1.Checked(IDM_UKLADAT_NASTAVENI)));
-    LoadOptionMarks();
+    LoadOptionMark(*FindOption(IDM_UKLADAT_NASTAVENI));
+    for (const OptionSpec& option : Options())
+        if (option.command != IDM_UKLADAT_NASTAVENI) LoadOptionMark(option);
 }
 
-void TMainForm::LoadOptionMarks() {
-    for (const OptionValue& option : kOptionValues)
-        MainMenu1.SetChecked(option.command,
-                             store_->LoadFlag(settings::kSection, option.name, MainMenu1.Checked(option.command)));
+// The check mark as it is counts as the default.
+void TMainForm::LoadOptionMark(const OptionSpec& option) {
+    MainMenu1.SetChecked(option.command,
+                         store_->LoadFlag(settings::kSection, option.valueName, MainMenu1.Checked(option.command)));
 }
 
 // With the tray option on, the entry routine has already arranged a hidden start.
@@ -249,18 +212,18 @@ void TMainForm::Poslat1Click() {
 }
 
 // The mark flips first, so that it stays flipped when storing fails.
-void TMainForm::FlipOption(Command command, const char* valueName) {
+void TMainForm::FlipOption(Command command) {
     const bool checked = MainMenu1.Toggle(command);
-    if (store_) store_->StoreFlag(settings::kSection, valueName, checked);
+    if (store_) store_->StoreFlag(settings::kSection, FindOption(command)->valueName, checked);
 }
 
-void TMainForm::Vymazat1Click() { FlipOption(IDM_VYMAZAT, settings::kClearAfterSend); }
+void TMainForm::Vymazat1Click() { FlipOption(IDM_VYMAZAT); }
 
-void TMainForm::Zaviratdotraybaru1Click() { FlipOption(IDM_ZAVIRAT_DO_TRAYBARU, settings::kCloseToTraybar); }
+void TMainForm::Zaviratdotraybaru1Click() { FlipOption(IDM_ZAVIRAT_DO_TRAYBARU); }
 
-void TMainForm::Ukladatnastaveni1Click() { FlipOption(IDM_UKLADAT_NASTAVENI, settings::kSaveAtClose); }
+void TMainForm::Ukladatnastaveni1Click() { FlipOption(IDM_UKLADAT_NASTAVENI); }
 
-void TMainForm::Poslednizpravu1Click() { FlipOption(IDM_POSLEDNI_ZPRAVU, settings::kLoadLastMsg); }
+void TMainForm::Poslednizpravu1Click() { FlipOption(IDM_POSLEDNI_ZPRAVU); }
 
 void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(); }
 
@@ -287,7 +250,7 @@ void TMainForm::Konec1Click() {
 }
 
 void TMainForm::Dotraybaru1Click() {
-    FlipOption(IDM_DO_TRAYBARU, settings::kInTraybar);
+    FlipOption(IDM_DO_TRAYBARU);
     ApplyTrayOption();
 }
 
@@ -306,11 +269,9 @@ void TMainForm::FormCloseQuery(bool& canClose) {
 }
 
 void TMainForm::RunCommand(Command command) {
-    for (const CommandBinding& binding : kCommands)
-        if (binding.command == command) {
-            (this->*binding.handler)();
-            return;
-        }
+    const CommandSpec* spec = FindCommand(command);
+    if (!spec || !spec->handler) throw UnhandledCommand(command);
+    (this->*spec->handler)();
 }
 
 void TMainForm::ShowHint() {
@@ -318,7 +279,11 @@ void TMainForm::ShowHint() {
                  reinterpret_cast<LPARAM>(tk::Application::Instance().Hint().c_str()));
 }
 
-LRESULT TMainForm::OnCommand(WPARAM wParam, LPARAM) {
+// Menus and shortcuts send commands without a control, the buttons from their bar; what the
+// other controls send are notifications, not commands.
+LRESULT TMainForm::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const auto from = reinterpret_cast<HWND>(lParam);
+    if (from && from != ToolBar2.Handle()) return 0;
     RunCommand(Command(LOWORD(wParam)));
     return 0;
 }
@@ -346,7 +311,7 @@ LRESULT TMainForm::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
     // Closing the menu, a submenu or a separator: no hint.
     const bool isItem =
         !(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)) && MainMenu1.Owns(reinterpret_cast<HMENU>(lParam));
-    const MenuItemSpec* item = isItem ? FindMenuItem(Command(LOWORD(wParam))) : nullptr;
+    const CommandSpec* item = isItem ? FindCommand(Command(LOWORD(wParam))) : nullptr;
     tk::Application::Instance().SetHint(item ? tk::LongHint(item->hint) : std::string_view());
     return 0;
 }

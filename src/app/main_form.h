@@ -5,10 +5,12 @@
 
 #include <memory>
 
+#include "app/command_table.h"
 #include "app/commands.h"
 #include "app/main_menu.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "toolkit/form.h"
+#include "toolkit/handles.h"
 #include "toolkit/image_list.h"
 #include "toolkit/menu_bar.h"
 #include "toolkit/panel.h"
@@ -54,7 +56,6 @@ protected:
 private:
     void CreateControls();
     void CreateBars();
-    void CreateAccelerators();
     void CreateComponents();
     void ApplyTrayOption();
     void FormCloseQuery(bool& canClose);
@@ -62,8 +63,9 @@ private:
     void FormCreate();
     void FormDestroy();
     void LoadSettings();
-    void LoadOptionMarks();
-    void FlipOption(Command command, const char* valueName);
+    void LoadOptionMark(const OptionSpec& option);
+    // Flips the option's check mark and stores the new state at once.
+    void FlipOption(Command command);
     void ApplyMinimizedStart();
     void SaveSettings();
     void FormResize();
@@ -89,10 +91,10 @@ private:
     HWND Edit1 = nullptr;
     HWND Memo1 = nullptr;
     HWND StatusLine = nullptr;
-    HFONT font_ = nullptr;
-    HACCEL accelerators_ = nullptr;
+    tk::FontHandle font_;
+    tk::AcceleratorTable accelerators_;
     ATOM runningAtom_ = 0;  // the running-instance marker, from creation to destruction
-    std::unique_ptr<SettingsStore> store_;
+    std::unique_ptr<settings::SettingsStore> store_;
     tk::PopupMenu PopupTray{this};
     // Made once the window exists: it hooks the window's procedure.
     std::unique_ptr<trayicon::TCoolTrayIcon> TrayIcon1;

@@ -3,61 +3,57 @@
 #include <iterator>
 #include <string>
 
+#include "app/command_table.h"
 #include "toolkit/menu_images.h"
 
 namespace app {
 
 namespace {
 
-constexpr MenuItemSpec kSoubor[] = {
-    {IDM_NOVA, "&Nová zpráva", "Ctrl+N", "Vytvořit novou zprávu", kImageNew, false},
-    {IDM_POSLAT, "&Poslat zprávu", "Ctrl+S", "Poslat zprávu na uvedený počítač/pracovní skupinu", kImageSend, false},
-    {Command(0), "", "", "", -1, false},
-    {IDM_OTEVRIT, "&Otevřít zprávu...", "Ctrl+O", "Načíst zprávu ze souboru", kImageOpen, false},
-    {IDM_ULOZIT_JAKO, "&Uložit zprávu jako...", "", "Uložit zprávu do souboru", kImageSave, false},
-    {Command(0), "", "", "", -1, false},
-    {IDM_KONEC, "&Konec", "", "Ukončit program", -1, false},
+constexpr Command kSoubor[] = {
+    IDM_NOVA, IDM_POSLAT, kSeparator, IDM_OTEVRIT, IDM_ULOZIT_JAKO, kSeparator, IDM_KONEC,
 };
 
-constexpr MenuItemSpec kMoznosti[] = {
-    {IDM_SPOUSTET, "&Spouštět po přihlášení", "", "Spouštět program po každém přihlášení do Windows", -1, false},
-    {IDM_DO_TRAYBARU, "Minimalizovat do &Traybaru", "", "Minimalizovat do systémové oblasti panelu Start", -1, true},
-    {IDM_ZAVIRAT_DO_TRAYBARU, "&Zavírat do Traybaru", "",
-     "Při zavření křížkem vpravo nahoře pouze minimalizovat do Traybaru", -1, true},
-    {IDM_UKLADAT_NASTAVENI, "&Ukládat pozici a vzhled okna", "", "Pamatovat si nastavení programu", -1, true},
-    {IDM_VYMAZAT, "&Vymazat zprávu po odeslání", "", "Po odeslání zprávy vytvořit novou", -1, true},
-    {IDM_POSLEDNI_ZPRAVU, "&Načítat poslední zprávu", "", "Při spuštění otevřít poslední zprávu", -1, false},
-    {Command(0), "", "", "", -1, false},
-    {IDM_PRIDAT_ZASTUPCE, "Přidat &zástupce do nabídky Start", "", "Přidá zástupce tohoto programu do nabídky Start",
-     -1, false},
-    {IDM_ODSTRANIT_Z_REGISTRU, "&Odstranit z registrů", "",
-     "Odstraní všechny položky v registrech vytvořené tímto programem", -1, false},
+constexpr Command kMoznosti[] = {
+    IDM_SPOUSTET, IDM_DO_TRAYBARU,     IDM_ZAVIRAT_DO_TRAYBARU, IDM_UKLADAT_NASTAVENI,   IDM_VYMAZAT,
+    IDM_POSLEDNI_ZPRAVU, kSeparator, IDM_PRIDAT_ZASTUPCE,     IDM_ODSTRANIT_Z_REGISTRU,
 };
 
-constexpr MenuItemSpec kNapoveda[] = {
-    {IDM_OBSAH_NAPOVEDY, "Obsah &nápovědy", "F1", "Zobrazí obsah nápovědy", kImageHelp, false},
-    {Command(0), "", "", "", -1, false},
-    {IDM_O_PROGRAMU, "&O programu Pebblewire...", "", "Zobrazí informace o tomto programu", -1, false},
-};
+constexpr Command kNapoveda[] = {IDM_OBSAH_NAPOVEDY, kSeparator, IDM_O_PROGRAMU};
 
 constexpr SubmenuSpec kSubmenuSpecs[] = {
-    {"Soubor1", "&Soubor", "|Poslání, uložení a otevření textové zprávy", kSoubor, int(std::size(kSoubor))},
-    {"Moznosti1", "&Možnosti", "|Volby nastavení programu", kMoznosti, int(std::size(kMoznosti))},
-    {"Napoveda1", "Nápo&věda", "|Nápověda k programu", kNapoveda, int(std::size(kNapoveda))},
+    {"&Soubor", "|Poslání, uložení a otevření textové zprávy", kSoubor},
+    {"&Možnosti", "|Volby nastavení programu", kMoznosti},
+    {"Nápo&věda", "|Nápověda k programu", kNapoveda},
 };
 
+// BtnSend, BtnNew, BtnOpen, BtnSave, BtnHelp.
+constexpr Command kToolBar2[] = {IDM_POSLAT, IDM_NOVA, IDM_OTEVRIT, IDM_ULOZIT_JAKO, IDM_OBSAH_NAPOVEDY};
+
+struct TrayItem {
+    Command command;
+    bool isDefault;  // drawn in bold; a double-click on the icon runs it
+};
+
+// ShowWindow1, HideWindow1, N5, OprogramuTray1, MenuItem1, Exit1.
+constexpr TrayItem kTrayMenu[] = {
+    {IDM_SHOW_WINDOW, true}, {IDM_HIDE_WINDOW, false}, {kSeparator, false},
+    {IDM_O_PROGRAMU, false}, {kSeparator, false},      {IDM_KONEC, false},
+};
+
+// Option items carry their design check marks, image items their pictures.
 HMENU BuildSubmenu(const SubmenuSpec& submenu) {
     HMENU menu = CreatePopupMenu();
-    for (int i = 0; i < submenu.count; ++i) {
-        const MenuItemSpec& item = submenu.items[i];
-        if (item.command == 0) {
+    for (const Command id : submenu.items) {
+        const CommandSpec* command = FindCommand(id);
+        if (!command) {
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
             continue;
         }
-        std::string text(item.caption);
-        if (!item.shortcut.empty()) (text += '\t') += item.shortcut;
-        AppendMenuA(menu, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.command, text.c_str());
-        if (item.image >= 0) tk::SetMenuItemImage(menu, item.command, item.image);
+        const OptionSpec* option = FindOption(id);
+        const UINT mark = option && option->designState ? MF_CHECKED : MF_UNCHECKED;
+        AppendMenuA(menu, MF_STRING | mark, id, MenuText(*command).c_str());
+        if (command->image >= 0) tk::SetMenuItemImage(menu, id, command->image);
     }
     return menu;
 }
@@ -67,51 +63,55 @@ constexpr int kFirstMenuButtonId = 900;
 // Each drops down its submenu on the press; grouped, they switch from one menu to the next.
 constexpr BYTE kMenuButtonStyle = BTNS_BUTTON | BTNS_DROPDOWN | BTNS_AUTOSIZE | BTNS_GROUP;
 
-constexpr tk::ToolButton kToolBar2Buttons[] = {
-    {IDM_POSLAT, kImageSend, "", "Poslat zprávu (Ctrl+S)|Poslat zprávu na uvedený počítač/pracovní skupinu",
-     BTNS_BUTTON},                                                                                   // BtnSend
-    {IDM_NOVA, kImageNew, "", "Nová zpráva (Ctrl+N)|Vytvořit novou zprávu", BTNS_BUTTON},            // BtnNew
-    {IDM_OTEVRIT, kImageOpen, "", "Otevřít zprávu (Ctrl+O)|Načíst zprávu ze souboru", BTNS_BUTTON},  // BtnOpen
-    {IDM_ULOZIT_JAKO, kImageSave, "", "Uložit zprávu|Uložit zprávu do souboru", BTNS_BUTTON},        // BtnSave
-    {IDM_OBSAH_NAPOVEDY, kImageHelp, "", "Nápověda (F1)|Zobrazí obsah nápovědy", BTNS_BUTTON},       // BtnHelp
-};
-
 }  // namespace
 
-const SubmenuSpec* MainSubmenus(int& count) {
-    count = int(std::size(kSubmenuSpecs));
-    return kSubmenuSpecs;
-}
+std::span<const SubmenuSpec> MainSubmenus() { return kSubmenuSpecs; }
 
-const MenuItemSpec* FindMenuItem(Command command) {
-    for (const SubmenuSpec& submenu : kSubmenuSpecs)
-        for (int i = 0; i < submenu.count; ++i)
-            if (submenu.items[i].command == command) return &submenu.items[i];
-    return nullptr;
-}
+std::span<const Command> ToolBar2Commands() { return kToolBar2; }
 
 std::vector<tk::ToolButton> MenuBarButtons() {
     std::vector<tk::ToolButton> buttons;
     for (const SubmenuSpec& submenu : kSubmenuSpecs)
-        buttons.push_back(
-            {kFirstMenuButtonId + int(buttons.size()), I_IMAGENONE, submenu.caption, submenu.hint, kMenuButtonStyle});
+        buttons.push_back({kFirstMenuButtonId + int(buttons.size()), I_IMAGENONE, submenu.caption,
+                           std::string(submenu.hint), kMenuButtonStyle});
     return buttons;
 }
 
-std::vector<tk::ToolButton> ToolBar2Buttons() { return {std::begin(kToolBar2Buttons), std::end(kToolBar2Buttons)}; }
-
-MainMenu::MainMenu() {
-    for (int i = 0; i < kSubmenus; ++i) submenus_[i] = BuildSubmenu(kSubmenuSpecs[i]);
+std::vector<tk::ToolButton> ToolBar2Buttons() {
+    std::vector<tk::ToolButton> buttons;
+    for (const Command id : kToolBar2) {
+        const CommandSpec& command = *FindCommand(id);
+        buttons.push_back({id, command.image, "", ButtonHint(command), BTNS_BUTTON});
+    }
+    return buttons;
 }
 
-MainMenu::~MainMenu() {
-    for (HMENU menu : submenus_)
-        if (menu) DestroyMenu(menu);
+void BuildTrayMenu(tk::PopupMenu& menu, const std::function<void(Command)>& run) {
+    for (const TrayItem& item : kTrayMenu) {
+        const CommandSpec* command = FindCommand(item.command);
+        if (!command) {
+            menu.AddSeparator();
+            continue;
+        }
+        const Command id = item.command;
+        menu.AddItem(
+            id, command->caption, [run, id] { run(id); }, item.isDefault);
+    }
+}
+
+MainMenu::MainMenu() {
+    for (int i = 0; i < kSubmenus; ++i) submenus_[i].reset(BuildSubmenu(kSubmenuSpecs[i]));
+}
+
+std::vector<HMENU> MainMenu::Submenus() const {
+    std::vector<HMENU> menus;
+    for (const tk::MenuHandle& menu : submenus_) menus.push_back(menu.get());
+    return menus;
 }
 
 HMENU MainMenu::Owner(Command command) const {
-    for (HMENU menu : submenus_)
-        if (GetMenuState(menu, command, MF_BYCOMMAND) != UINT(-1)) return menu;
+    for (const tk::MenuHandle& menu : submenus_)
+        if (GetMenuState(menu.get(), command, MF_BYCOMMAND) != UINT(-1)) return menu.get();
     return nullptr;
 }
 

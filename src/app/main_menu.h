@@ -1,62 +1,55 @@
-// The main menu (three submenus reached through the menu tool bar) and the button tool bar, built
-// from one table each. Option items carry their design check marks, image items their pictures.
+// The main menu (three submenus reached through the menu tool bar), the button tool bar and the
+// tray menu: which commands each shows, in which order. What a command shows comes from the
+// command table.
 #pragma once
 
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
+#include <span>
 #include <string_view>
 #include <vector>
 
 #include "app/commands.h"
+#include "toolkit/handles.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/tool_bar.h"
 
 namespace app {
 
-struct MenuItemSpec {
-    Command command;  // 0 for a separator
-    std::string_view caption;
-    std::string_view shortcut;  // text shown beside the caption
-    std::string_view hint;
-    int image;     // index in the tool-bar image list, or -1
-    bool checked;  // design state of an option
-};
+// Separator in a menu layout.
+constexpr Command kSeparator = Command(0);
 
 struct SubmenuSpec {
-    std::string_view name;
     std::string_view caption;
-    std::string_view hint;
-    const MenuItemSpec* items;
-    int count;
+    std::string_view hint;  // the menu-bar button's: no tooltip, only a status-line text
+    std::span<const Command> items;
 };
 
 // The three submenus in menu-bar order: Soubor, Možnosti, Nápověda.
-const SubmenuSpec* MainSubmenus(int& count);
-// The item of a command, or null.
-const MenuItemSpec* FindMenuItem(Command command);
+std::span<const SubmenuSpec> MainSubmenus();
+// The button tool bar's commands in their order.
+std::span<const Command> ToolBar2Commands();
 
 // The menu tool bar's buttons, one per submenu: caption and hint come from the submenu.
 std::vector<tk::ToolButton> MenuBarButtons();
 // The button tool bar's buttons in their order.
 std::vector<tk::ToolButton> ToolBar2Buttons();
 
-// Indexes in the tool-bar image strip.
-enum ToolImage { kImageNew, kImageOpen, kImageSave, kImageSend, kImageHelp, kToolImageCount };
+// Fills the tray menu; each item runs its command through `run`.
+void BuildTrayMenu(tk::PopupMenu& menu, const std::function<void(Command)>& run);
 
 class MainMenu {
 public:
     MainMenu();
-    MainMenu(const MainMenu&) = delete;
-    MainMenu& operator=(const MainMenu&) = delete;
-    ~MainMenu();
 
-    HMENU Submenu(int index) const { return submenus_[index]; }
-    int SubmenuCount() const { return kSubmenus; }
-    std::vector<HMENU> Submenus() const { return {std::begin(submenus_), std::end(submenus_)}; }
+    std::vector<HMENU> Submenus() const;
 
     // Whether the menu is one of the submenus.
     bool Owns(HMENU menu) const {
-        return menu && std::find(std::begin(submenus_), std::end(submenus_), menu) != std::end(submenus_);
+        return menu && std::any_of(std::begin(submenus_), std::end(submenus_),
+                                   [menu](const tk::MenuHandle& submenu) { return submenu.get() == menu; });
     }
 
     bool Checked(Command command) const;
@@ -66,7 +59,7 @@ public:
 
 private:
     static constexpr int kSubmenus = 3;
-    HMENU submenus_[kSubmenus] = {};
+    tk::MenuHandle submenus_[kSubmenus];
     HMENU Owner(Command command) const;
 };
 

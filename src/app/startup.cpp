@@ -12,7 +12,7 @@
 
 #include "app/command_line.h"
 #include "app/main_form.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "messaging/messenger.h"
 #include "shell/shell_link.h"
 #include "toolkit/application.h"
@@ -118,7 +118,7 @@ bool IsApplicationWindow(HWND window) {
 }
 
 // The application window of the instance already running, or null.
-HWND RunningInstance(const SettingsStore& store) {
+HWND RunningInstance(const settings::SettingsStore& store) {
     if (!GlobalFindAtomA(kRunningInstanceAtom)) return nullptr;
     const auto stored = static_cast<INT_PTR>(store.LoadNumber(settings::kSection, settings::kHandle, 0));
     HWND window = reinterpret_cast<HWND>(stored);
@@ -133,7 +133,7 @@ void BringForward(HWND window) {
 // Hands over to a running instance, or makes the application window and settles a hidden start.
 // True when this start goes on to the main window.
 bool PrepareStart() {
-    const SettingsStore store;
+    const settings::SettingsStore store;
     if (HWND running = RunningInstance(store)) {
         BringForward(running);
         return false;

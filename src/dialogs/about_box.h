@@ -4,9 +4,7 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string_view>
-#include <type_traits>
 
 #include "dialogs/modal_dialog.h"
 
@@ -35,11 +33,6 @@ enum AboutControl : int {
 using MemoryStatusSource = void(WINAPI*)(LPMEMORYSTATUS);
 MemoryStatusSource SetMemoryStatusSource(MemoryStatusSource source);
 
-struct IconDeleter {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
-};
-using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
-
 class TAboutBox : public ModalDialog {
 public:
     TAboutBox();
@@ -63,9 +56,9 @@ private:
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
 
-    FontHandle titleFont_;
-    FontHandle linkFont_;
-    IconHandle icon_;
+    tk::FontHandle titleFont_;
+    tk::FontHandle linkFont_;
+    tk::IconHandle icon_;
 };
 
 // Oprogramu1Click's work: a new About box, shown modally and freed.

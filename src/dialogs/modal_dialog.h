@@ -6,18 +6,12 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <type_traits>
 
 #include "toolkit/application.h"
 #include "toolkit/form.h"
+#include "toolkit/handles.h"
 
 namespace dialogs {
-
-struct FontDeleter {
-    void operator()(HFONT font) const { DeleteObject(font); }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 struct Bounds {
     int x, y, width, height;
@@ -60,7 +54,7 @@ private:
     LRESULT OnCtlColor(HDC dc, HWND control) const;
 
     DialogLayout layout_;
-    FontHandle font_;
+    tk::FontHandle font_;
     int modalResult_ = 0;
 };
 

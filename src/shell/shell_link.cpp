@@ -6,8 +6,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/settings_store.h"
-#include "shell/com_ptr.h"
+#include "settings/settings_store.h"
+#include "toolkit/handles.h"
 
 namespace shell {
 
@@ -38,8 +38,8 @@ void Check(HRESULT result) {
 std::string FolderLocation(ShellFolderKind folder) {
     const std::string valueName(ShellFolderValueName(folder));
     if (valueName.empty()) return {};
-    const app::RegistryKey key = app::RegistryKey::Create(HKEY_CURRENT_USER, kShellFoldersKey);
-    return key.ReadText(valueName.c_str()).value_or(std::string());
+    const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFoldersKey);
+    return settings::ReadText(key, valueName.c_str()).value_or(std::string());
 }
 
 std::wstring WideFileName(const std::string& fileName) {
@@ -59,12 +59,12 @@ void CreateShortcut(ShellFolderKind folder, const std::string& subFolder, bool c
         for (const std::string& level : FolderLevels(ShortcutFolderPath(location, subFolder)))
             CreateDirectoryA(level.c_str(), nullptr);  // existing levels and drive roots fail harmlessly
 
-    ComPtr<IUnknown> object;
+    tk::ComPtr<IUnknown> object;
     Check(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
                            object.Out()));
-    ComPtr<IShellLinkA> link;
+    tk::ComPtr<IShellLinkA> link;
     Check(object->QueryInterface(IID_IShellLinkA, link.Out()));
-    ComPtr<IPersistFile> file;
+    tk::ComPtr<IPersistFile> file;
     Check(object->QueryInterface(IID_IPersistFile, file.Out()));
 
     // Every property is set, empty or not, so that nothing is left from elsewhere.

@@ -56,7 +56,6 @@ public:
     // Applies the start-up show command, shows the main form and runs until Terminate.
     int Run();
     void Terminate();
-    bool Terminated() const { return terminated_; }
 
     // The control with the keyboard focus in the active window, or null.
     HWND ActiveControl() const;

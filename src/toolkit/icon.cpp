@@ -3,14 +3,12 @@
 namespace tk {
 
 void Icon::AssignImage(HICON image) {
-    if (image == handle_) return;
+    if (image == handle_.get()) return;
     SetHandle(image ? CopyIcon(image) : nullptr);
 }
 
 void Icon::SetHandle(HICON handle) {
-    if (handle == handle_) return;
-    if (handle_) DestroyIcon(handle_);
-    handle_ = handle;
+    if (handle != handle_.get()) handle_.reset(handle);
 }
 
 }  // namespace tk

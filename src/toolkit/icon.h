@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "toolkit/handles.h"
+
 namespace tk {
 
 class Icon {
@@ -10,11 +12,10 @@ public:
     Icon() = default;
     Icon(const Icon&) = delete;
     Icon& operator=(const Icon&) = delete;
-    ~Icon() { Clear(); }
 
     // The platform handle, null while the icon is empty.
-    HICON Handle() const { return handle_; }
-    bool Empty() const { return handle_ == nullptr; }
+    HICON Handle() const { return handle_.get(); }
+    bool Empty() const { return !handle_; }
 
     // Copies the image of another icon (empty stays empty).
     void Assign(const Icon& source) { AssignImage(source.Handle()); }
@@ -25,7 +26,7 @@ public:
     void Clear() { SetHandle(nullptr); }
 
 private:
-    HICON handle_ = nullptr;
+    IconHandle handle_;
 };
 
 }  // namespace tk

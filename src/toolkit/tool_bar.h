@@ -20,7 +20,7 @@ struct ToolButton {
     int id;                    // command the button sends
     int image;                 // index in the tool bar's image list, or I_IMAGENONE
     std::string_view caption;  // shown only by tool bars that show captions
-    std::string_view hint;     // "short|long"
+    std::string hint;          // "short|long"
     BYTE style;                // BTNS_* flags
 };
 

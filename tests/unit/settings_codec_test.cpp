@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_codec.h"
+#include "settings/settings_codec.h"
 
-using app::DecodeText;
-using app::kRegistryExpandText;
-using app::kRegistryText;
+using settings::DecodeText;
+using settings::kRegistryExpandText;
+using settings::kRegistryText;
 
 namespace {
 std::vector<unsigned char> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
@@ -49,14 +49,14 @@ TEST_CASE("only text values can be read; expandable text stays unexpanded") {
     for (const Row& row : refused) {
         CAPTURE(std::string(row.kind));
         CHECK_THROWS_WITH_AS(DecodeText("InTraybar", row.type, data, data.size()), "Invalid data type for 'InTraybar'",
-                             app::SettingsError);
+                             settings::SettingsError);
     }
 }
 
 TEST_CASE("the store's error messages name the value or the key") {
-    CHECK(std::string(app::SettingsError::InvalidDataType("Width").what()) == "Invalid data type for 'Width'");
-    CHECK(std::string(app::SettingsError::CreateKeyFailed("Pebblewire").what()) == "Failed to create key Pebblewire");
-    CHECK(std::string(app::SettingsError::SetDataFailed("Handle").what()) == "Failed to set data for 'Handle'");
+    CHECK(std::string(settings::SettingsError::InvalidDataType("Width").what()) == "Invalid data type for 'Width'");
+    CHECK(std::string(settings::SettingsError::CreateKeyFailed("Pebblewire").what()) == "Failed to create key Pebblewire");
+    CHECK(std::string(settings::SettingsError::SetDataFailed("Handle").what()) == "Failed to set data for 'Handle'");
 }
 
 TEST_CASE("numbers round-trip as decimal text and text that is no number gives the default") {
@@ -66,8 +66,8 @@ TEST_CASE("numbers round-trip as decimal text and text that is no number gives t
     } written[] = {{0, "0"}, {1, "1"}, {-1, "-1"}, {340, "340"}, {INT32_MAX, "2147483647"}, {INT32_MIN, "-2147483648"}};
     for (const Row& row : written) {
         CAPTURE(std::string(row.text));
-        CHECK(app::EncodeNumber(row.number) == row.text);
-        CHECK(app::DecodeNumber(row.text, 77) == row.number);
+        CHECK(settings::EncodeNumber(row.number) == row.text);
+        CHECK(settings::DecodeNumber(row.text, 77) == row.number);
     }
     struct Read {
         const char* text;
@@ -80,13 +80,13 @@ TEST_CASE("numbers round-trip as decimal text and text that is no number gives t
     };
     for (const Read& row : read) {
         CAPTURE(std::string(row.text));
-        CHECK(app::DecodeNumber(row.text, 77) == row.expected);
+        CHECK(settings::DecodeNumber(row.text, 77) == row.expected);
     }
 }
 
 TEST_CASE("flags are 1 and 0; any other number is true and a word gives the default") {
-    CHECK(app::EncodeFlag(true) == "1");
-    CHECK(app::EncodeFlag(false) == "0");
+    CHECK(settings::EncodeFlag(true) == "1");
+    CHECK(settings::EncodeFlag(false) == "0");
     struct Row {
         const char* text;
         bool fallback;
@@ -99,6 +99,6 @@ TEST_CASE("flags are 1 and 0; any other number is true and a word gives the defa
     for (const Row& row : rows) {
         CAPTURE(std::string(row.text));
         CAPTURE(row.fallback);
-        CHECK(app::DecodeFlag(row.text, row.fallback) == row.expected);
+        CHECK(settings::DecodeFlag(row.text, row.fallback) == row.expected);
     }
 }

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
-using app::SettingsStore;
+using settings::SettingsStore;
 
 namespace {
 
@@ -18,10 +18,10 @@ constexpr char kRoot[] = "Software\\Brantel";
 constexpr char kSection[] = "PebblewireStoreTest";
 constexpr char kSectionPath[] = "Software\\Brantel\\PebblewireStoreTest";
 
-bool KeyExists(const std::string& path) { return bool(app::RegistryKey::Open(HKEY_CURRENT_USER, path.c_str())); }
+bool KeyExists(const std::string& path) { return bool(tk::RegistryKey::Open(HKEY_CURRENT_USER, path.c_str())); }
 
 void DeleteTree(const std::string& path) {
-    if (const app::RegistryKey key = app::RegistryKey::Open(HKEY_CURRENT_USER, path.c_str())) {
+    if (const tk::RegistryKey key = tk::RegistryKey::Open(HKEY_CURRENT_USER, path.c_str())) {
         char child[MAX_PATH];
         DWORD size = sizeof child;
         while (RegEnumKeyExA(key.Get(), 0, child, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
@@ -46,7 +46,7 @@ private:
 };
 
 void WriteRaw(const char* name, DWORD type, const void* data, DWORD size) {
-    const app::RegistryKey key = app::RegistryKey::Create(HKEY_CURRENT_USER, kSectionPath);
+    const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kSectionPath);
     REQUIRE(key);
     REQUIRE(RegSetValueExA(key.Get(), name, 0, type, static_cast<const BYTE*>(data), size) == ERROR_SUCCESS);
 }
@@ -61,7 +61,7 @@ struct RawValue {
 };
 
 std::optional<RawValue> ReadRaw(const char* name) {
-    const app::RegistryKey key = app::RegistryKey::Open(HKEY_CURRENT_USER, kSectionPath);
+    const tk::RegistryKey key = tk::RegistryKey::Open(HKEY_CURRENT_USER, kSectionPath);
     if (!key) return std::nullopt;
     char data[512];
     DWORD type = 0, size = sizeof data;
@@ -192,9 +192,9 @@ TEST_CASE("a value that is not text cannot be read") {
     };
     for (const Row& row : rows) {
         CAPTURE(std::string(row.name));
-        CHECK_THROWS_WITH_AS(store.LoadText(kSection, row.name, ""), row.message, app::SettingsError);
-        CHECK_THROWS_WITH_AS(store.LoadNumber(kSection, row.name, 0), row.message, app::SettingsError);
-        CHECK_THROWS_WITH_AS(store.LoadFlag(kSection, row.name, true), row.message, app::SettingsError);
+        CHECK_THROWS_WITH_AS(store.LoadText(kSection, row.name, ""), row.message, settings::SettingsError);
+        CHECK_THROWS_WITH_AS(store.LoadNumber(kSection, row.name, 0), row.message, settings::SettingsError);
+        CHECK_THROWS_WITH_AS(store.LoadFlag(kSection, row.name, true), row.message, settings::SettingsError);
     }
 }
 
@@ -204,10 +204,10 @@ TEST_CASE("writes that the registry refuses raise the store's errors") {
     // Key names are limited to 255 characters, value names to 16383.
     const std::string longKey(300, 'k');
     CHECK_THROWS_WITH_AS(store.StoreText(longKey.c_str(), "x", "1"), ("Failed to create key " + longKey).c_str(),
-                         app::SettingsError);
+                         settings::SettingsError);
     const std::string longName(20000, 'n');
     CHECK_THROWS_WITH_AS(store.StoreNumber(kSection, longName.c_str(), 1),
-                         ("Failed to set data for '" + longName + "'").c_str(), app::SettingsError);
+                         ("Failed to set data for '" + longName + "'").c_str(), settings::SettingsError);
 }
 
 TEST_CASE("dropping a value is silent when it or its section is missing and never creates the section") {

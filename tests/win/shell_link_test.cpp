@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "shell/shell_link.h"
 
 using shell::CreateShortcut;
@@ -149,7 +149,7 @@ public:
         CreateDirectoryA(root_.c_str(), nullptr);
         folder_ = root_ + "\\Programy";
         CreateDirectoryA(folder_.c_str(), nullptr);
-        const app::RegistryKey key = app::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
+        const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
         DWORD size = sizeof saved_;
         hadValue_ = RegQueryValueExA(key.Get(), valueName_, nullptr, &savedType_, saved_, &size) == ERROR_SUCCESS;
         savedSize_ = size;
@@ -158,7 +158,7 @@ public:
     ShellFolderScratch(const ShellFolderScratch&) = delete;
     ShellFolderScratch& operator=(const ShellFolderScratch&) = delete;
     ~ShellFolderScratch() {
-        const app::RegistryKey key = app::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
+        const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
         if (hadValue_)
             RegSetValueExA(key.Get(), valueName_, 0, savedType_, saved_, savedSize_);
         else
@@ -174,11 +174,11 @@ public:
         SetRaw(REG_SZ, location.c_str(), DWORD(location.size() + 1));
     }
     void SetRaw(DWORD type, const void* data, DWORD size) const {
-        const app::RegistryKey key = app::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
+        const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
         RegSetValueExA(key.Get(), valueName_, 0, type, static_cast<const BYTE*>(data), size);
     }
     void RemoveLocation() const {
-        const app::RegistryKey key = app::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
+        const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
         RegDeleteValueA(key.Get(), valueName_);
     }
 
@@ -296,9 +296,9 @@ TEST_CASE("a special folder whose value is not text stops both operations before
     scratch.SetRaw(REG_DWORD, &number, sizeof number);
     CHECK_THROWS_WITH_AS(CreateShortcut(ShellFolderKind::Programs, "Nová", true, "Pebblewire", "", "c:\\x.exe", "", "",
                                         ShortcutWindowState::Normal),
-                         "Invalid data type for 'Programs'", app::SettingsError);
+                         "Invalid data type for 'Programs'", settings::SettingsError);
     CHECK_THROWS_WITH_AS(ShortcutExists(ShellFolderKind::Programs, "", "Pebblewire"),
-                         "Invalid data type for 'Programs'", app::SettingsError);
+                         "Invalid data type for 'Programs'", settings::SettingsError);
     const std::string expanding = scratch.Folder().substr(0, 2) + "%NOT_EXPANDED%";
     scratch.SetRaw(REG_EXPAND_SZ, expanding.c_str(), DWORD(expanding.size() + 1));
     CreateShortcut(ShellFolderKind::Programs, "", true, "Pebblewire", "", "c:\\x.exe", "", "",

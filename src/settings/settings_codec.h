@@ -9,10 +9,9 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace settings {
 
 // HKEY_CURRENT_USER\<kRoot>\<kSection> holds every value of the program.
-namespace settings {
 constexpr char kRoot[] = "Software\\Brantel";
 constexpr char kSection[] = "Pebblewire";
 
@@ -34,7 +33,6 @@ constexpr char kBand1Width[] = "Band1_Width";
 constexpr char kBand2Break[] = "Band2_Break";
 constexpr char kBand2Width[] = "Band2_Width";
 constexpr char kPathFilename[] = "PathFilename";
-}  // namespace settings
 
 // A registry read or write that failed; the text is what the error box shows.
 class SettingsError : public std::runtime_error {
@@ -67,4 +65,4 @@ std::string EncodeFlag(bool flag);
 // Any non-zero number is true; text that is no number gives `fallback`.
 bool DecodeFlag(std::string_view text, bool fallback);
 
-}  // namespace app
+}  // namespace settings

@@ -8,35 +8,14 @@
 #include <optional>
 #include <string>
 
-#include "app/settings_codec.h"
+#include "settings/settings_codec.h"
+#include "toolkit/handles.h"
 
-namespace app {
+namespace settings {
 
-// An open registry key, closed when the object goes.
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    RegistryKey(RegistryKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
-    RegistryKey& operator=(RegistryKey&& other) noexcept;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey();
-
-    // An existing key, or a closed object when it cannot be opened.
-    static RegistryKey Open(HKEY parent, const char* path, REGSAM access = KEY_ALL_ACCESS);
-    // The key, made first when it is missing; a closed object when that fails.
-    static RegistryKey Create(HKEY parent, const char* path, REGSAM access = KEY_ALL_ACCESS);
-
-    HKEY Get() const { return key_; }
-    explicit operator bool() const { return key_ != nullptr; }
-
-    // The value as text, nothing when the value is missing; throws for a value that is not text.
-    std::optional<std::string> ReadText(const char* name) const;
-
-private:
-    explicit RegistryKey(HKEY key) : key_(key) {}
-    HKEY key_ = nullptr;
-};
+// The value as text, nothing when the key or the value is missing; throws SettingsError for a
+// value that is not text.
+std::optional<std::string> ReadText(const tk::RegistryKey& key, const char* name);
 
 class SettingsStore {
 public:
@@ -61,7 +40,7 @@ private:
     // The section's value as text, nothing when the section or the value is missing.
     std::optional<std::string> ReadValue(const char* section, const char* name) const;
 
-    RegistryKey root_;
+    tk::RegistryKey root_;
 };
 
-}  // namespace app
+}  // namespace settings

@@ -1,16 +1,14 @@
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <vector>
 
-namespace app {
+namespace settings {
 
 namespace {
-constexpr DWORD kFirstReadSize = 256;
-
 // Deletes a key's subkeys depth first, then the key: Windows NT will not delete a key that has any.
 void DeleteTree(HKEY parent, const char* path) {
     std::vector<std::string> children;
-    if (const RegistryKey key = RegistryKey::Open(parent, path)) {
+    if (const tk::RegistryKey key = tk::RegistryKey::Open(parent, path)) {
         char child[MAX_PATH];
         for (DWORD index = 0;; ++index) {
             DWORD size = sizeof child;
@@ -24,53 +22,16 @@ void DeleteTree(HKEY parent, const char* path) {
 }
 }  // namespace
 
-RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {
-    if (this != &other) {
-        if (key_) RegCloseKey(key_);
-        key_ = other.key_;
-        other.key_ = nullptr;
-    }
-    return *this;
+std::optional<std::string> ReadText(const tk::RegistryKey& key, const char* name) {
+    const std::optional<tk::RegistryKey::RawValue> value = key.ReadRaw(name);
+    if (!value) return std::nullopt;
+    return DecodeText(name, value->type, value->bytes, value->bytes.size());
 }
 
-RegistryKey::~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-}
-
-RegistryKey RegistryKey::Open(HKEY parent, const char* path, REGSAM access) {
-    HKEY key = nullptr;
-    if (!parent || RegOpenKeyExA(parent, path, 0, access, &key) != ERROR_SUCCESS) return RegistryKey();
-    return RegistryKey(key);
-}
-
-RegistryKey RegistryKey::Create(HKEY parent, const char* path, REGSAM access) {
-    HKEY key = nullptr;
-    if (!parent || RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr) !=
-                       ERROR_SUCCESS)
-        return RegistryKey();
-    return RegistryKey(key);
-}
-
-std::optional<std::string> RegistryKey::ReadText(const char* name) const {
-    if (!key_) return std::nullopt;
-    std::vector<unsigned char> buffer(kFirstReadSize);
-    for (;;) {
-        DWORD type = REG_NONE, size = DWORD(buffer.size());
-        const LONG status = RegQueryValueExA(key_, name, nullptr, &type, buffer.data(), &size);
-        // The value may grow between the two reads: ask again with the size it has now.
-        if (status == ERROR_MORE_DATA && size > buffer.size()) {
-            buffer.resize(size);
-            continue;
-        }
-        if (status != ERROR_SUCCESS) return std::nullopt;
-        return DecodeText(name, type, buffer, size);
-    }
-}
-
-SettingsStore::SettingsStore() : root_(RegistryKey::Create(HKEY_CURRENT_USER, settings::kRoot)) {}
+SettingsStore::SettingsStore() : root_(tk::RegistryKey::Create(HKEY_CURRENT_USER, kRoot)) {}
 
 std::optional<std::string> SettingsStore::ReadValue(const char* section, const char* name) const {
-    return RegistryKey::Open(root_.Get(), section).ReadText(name);
+    return ReadText(tk::RegistryKey::Open(root_.Get(), section), name);
 }
 
 std::string SettingsStore::LoadText(const char* section, const char* name, const std::string& fallback) const {
@@ -88,7 +49,7 @@ bool SettingsStore::LoadFlag(const char* section, const char* name, bool fallbac
 }
 
 void SettingsStore::StoreText(const char* section, const char* name, const std::string& text) {
-    const RegistryKey key = RegistryKey::Create(root_.Get(), section);
+    const tk::RegistryKey key = tk::RegistryKey::Create(root_.Get(), section);
     if (!key) throw SettingsError::CreateKeyFailed(section);
     if (RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                        DWORD(text.size() + 1)) != ERROR_SUCCESS)
@@ -104,11 +65,11 @@ void SettingsStore::StoreFlag(const char* section, const char* name, bool flag) 
 }
 
 void SettingsStore::DropValue(const char* section, const char* name) {
-    if (const RegistryKey key = RegistryKey::Open(root_.Get(), section)) RegDeleteValueA(key.Get(), name);
+    if (const tk::RegistryKey key = tk::RegistryKey::Open(root_.Get(), section)) RegDeleteValueA(key.Get(), name);
 }
 
 void SettingsStore::DropSection(const char* section) {
     if (root_) DeleteTree(root_.Get(), section);
 }
 
-}  // namespace app
+}  // namespace settings

@@ -1,9 +1,9 @@
-#include "app/settings_codec.h"
+#include "settings/settings_codec.h"
 
 #include <algorithm>
 #include <charconv>
 
-namespace app {
+namespace settings {
 
 namespace {
 std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
@@ -44,4 +44,4 @@ std::string EncodeFlag(bool flag) { return flag ? "1" : "0"; }
 
 bool DecodeFlag(std::string_view text, bool fallback) { return DecodeNumber(text, fallback ? 1 : 0) != 0; }
 
-}  // namespace app
+}  // namespace settings

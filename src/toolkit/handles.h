@@ -1,0 +1,84 @@
+// Owners of the system's handles, the only ones the program uses: each frees its handle when it
+// goes, so no window or handler ever frees one by hand.
+#pragma once
+
+#include <windows.h>
+
+#include <unknwn.h>
+
+#include <memory>
+#include <optional>
+#include <type_traits>
+#include <vector>
+
+namespace tk {
+
+template <typename Handle, auto Free>
+struct HandleDeleter {
+    void operator()(Handle handle) const { Free(handle); }
+};
+
+template <typename Handle, auto Free>
+using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleDeleter<Handle, Free>>;
+
+inline void DeleteFont(HFONT font) { DeleteObject(font); }
+
+using FontHandle = UniqueHandle<HFONT, DeleteFont>;
+using IconHandle = UniqueHandle<HICON, DestroyIcon>;
+using AcceleratorTable = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
+using MenuHandle = UniqueHandle<HMENU, DestroyMenu>;
+
+// An open registry key, closed when the object goes.
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    RegistryKey(RegistryKey&& other) noexcept : key_(other.key_) { other.key_ = nullptr; }
+    RegistryKey& operator=(RegistryKey&& other) noexcept;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    ~RegistryKey();
+
+    // An existing key, or a closed object when it cannot be opened.
+    static RegistryKey Open(HKEY parent, const char* path, REGSAM access = KEY_ALL_ACCESS);
+    // The key, made first when it is missing; a closed object when that fails.
+    static RegistryKey Create(HKEY parent, const char* path, REGSAM access = KEY_ALL_ACCESS);
+
+    HKEY Get() const { return key_; }
+    explicit operator bool() const { return key_ != nullptr; }
+
+    // Whether a value of this name exists, whatever its type and data.
+    bool HasValue(const char* name) const;
+    // The value's type and bytes, nothing when the value is missing; read whole even when it
+    // grows between two reads.
+    struct RawValue {
+        DWORD type;
+        std::vector<unsigned char> bytes;
+    };
+    std::optional<RawValue> ReadRaw(const char* name) const;
+
+private:
+    explicit RegistryKey(HKEY key) : key_(key) {}
+    HKEY key_ = nullptr;
+};
+
+// An interface pointer that is released when it goes.
+template <typename Interface>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ~ComPtr() {
+        if (pointer_) pointer_->Release();
+    }
+
+    Interface* operator->() const { return pointer_; }
+    Interface* Get() const { return pointer_; }
+    // Where a creating call stores the new pointer; the object must be empty.
+    void** Out() { return reinterpret_cast<void**>(&pointer_); }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+}  // namespace tk
