@@ -2,12 +2,10 @@
 #pragma once
 
 #include <exception>
-#include <string_view>
+
+#include "toolkit/message_box.h"
 
 namespace tk {
-
-// Shows the error box (caption the application title, stop icon, OK) for a message.
-void ShowErrorBox(std::string_view message);
 
 // Runs a handler; an exception it lets through is reported and `fallback` is returned instead.
 template <typename Result, typename Handler>

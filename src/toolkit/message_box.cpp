@@ -4,7 +4,6 @@
 
 #include "toolkit/application.h"
 #include "toolkit/error_text.h"
-#include "toolkit/guarded.h"
 
 namespace tk {
 

@@ -9,6 +9,8 @@
 namespace tk {
 
 int ShowMessageBox(std::string_view text, std::string_view caption, UINT flags);
+// Shows the error box (caption the application title, stop icon, OK) for a message.
+void ShowErrorBox(std::string_view message);
 
 // Disables the thread's enabled top-level windows for the life of the object (a modal window
 // runs its own loop meanwhile); `except` stays enabled.
