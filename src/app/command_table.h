@@ -18,8 +18,8 @@ class TMainForm;
 using CommandHandler = void (TMainForm::*)();
 
 struct Shortcut {
-    BYTE flags;  // FVIRTKEY with FCONTROL and the like
-    WORD key;    // virtual key; 0 for none
+    BYTE flags;             // FVIRTKEY with FCONTROL and the like
+    WORD key;               // virtual key; 0 for none
     std::string_view text;  // shown beside the menu caption and in the tooltip
 };
 
@@ -30,7 +30,7 @@ struct CommandSpec {
     std::string_view hint;     // status-line text
     int image;                 // index in the tool-bar image strip, or -1
     Shortcut shortcut;
-    CommandHandler handler;    // null while the command is not built: running it is an error
+    CommandHandler handler;  // null while the command is not built: running it is an error
 };
 
 // Indexes in the tool-bar image strip.

@@ -17,10 +17,20 @@ using F = TMainForm;
 constexpr CommandSpec kCommands[] = {
     // Soubor
     {IDM_NOVA, "&Nová zpráva", "Nová zpráva", "Vytvořit novou zprávu", kImageNew, {kCtrl, 'N', "Ctrl+N"}, nullptr},
-    {IDM_POSLAT, "&Poslat zprávu", "Poslat zprávu", "Poslat zprávu na uvedený počítač/pracovní skupinu", kImageSend,
-     {kCtrl, 'S', "Ctrl+S"}, &F::Poslat1Click},
-    {IDM_OTEVRIT, "&Otevřít zprávu...", "Otevřít zprávu", "Načíst zprávu ze souboru", kImageOpen,
-     {kCtrl, 'O', "Ctrl+O"}, nullptr},
+    {IDM_POSLAT,
+     "&Poslat zprávu",
+     "Poslat zprávu",
+     "Poslat zprávu na uvedený počítač/pracovní skupinu",
+     kImageSend,
+     {kCtrl, 'S', "Ctrl+S"},
+     &F::Poslat1Click},
+    {IDM_OTEVRIT,
+     "&Otevřít zprávu...",
+     "Otevřít zprávu",
+     "Načíst zprávu ze souboru",
+     kImageOpen,
+     {kCtrl, 'O', "Ctrl+O"},
+     nullptr},
     {IDM_ULOZIT_JAKO, "&Uložit zprávu jako...", "Uložit zprávu", "Uložit zprávu do souboru", kImageSave, kNone,
      nullptr},
     {IDM_KONEC, "&Konec", "", "Ukončit program", -1, kNone, &F::Konec1Click},
@@ -33,8 +43,7 @@ constexpr CommandSpec kCommands[] = {
      "Při zavření křížkem vpravo nahoře pouze minimalizovat do Traybaru", -1, kNone, &F::Zaviratdotraybaru1Click},
     {IDM_UKLADAT_NASTAVENI, "&Ukládat pozici a vzhled okna", "", "Pamatovat si nastavení programu", -1, kNone,
      &F::Ukladatnastaveni1Click},
-    {IDM_VYMAZAT, "&Vymazat zprávu po odeslání", "", "Po odeslání zprávy vytvořit novou", -1, kNone,
-     &F::Vymazat1Click},
+    {IDM_VYMAZAT, "&Vymazat zprávu po odeslání", "", "Po odeslání zprávy vytvořit novou", -1, kNone, &F::Vymazat1Click},
     {IDM_POSLEDNI_ZPRAVU, "&Načítat poslední zprávu", "", "Při spuštění otevřít poslední zprávu", -1, kNone,
      &F::Poslednizpravu1Click},
     {IDM_PRIDAT_ZASTUPCE, "Přidat &zástupce do nabídky Start", "", "Přidá zástupce tohoto programu do nabídky Start",
@@ -42,8 +51,13 @@ constexpr CommandSpec kCommands[] = {
     {IDM_ODSTRANIT_Z_REGISTRU, "&Odstranit z registrů", "",
      "Odstraní všechny položky v registrech vytvořené tímto programem", -1, kNone, nullptr},
     // Nápověda
-    {IDM_OBSAH_NAPOVEDY, "Obsah &nápovědy", "Nápověda", "Zobrazí obsah nápovědy", kImageHelp,
-     {FVIRTKEY, VK_F1, "F1"}, &F::Obsahnapovedy1Click},
+    {IDM_OBSAH_NAPOVEDY,
+     "Obsah &nápovědy",
+     "Nápověda",
+     "Zobrazí obsah nápovědy",
+     kImageHelp,
+     {FVIRTKEY, VK_F1, "F1"},
+     &F::Obsahnapovedy1Click},
     {IDM_O_PROGRAMU, "&O programu Pebblewire...", "", "Zobrazí informace o tomto programu", -1, kNone,
      &F::Oprogramu1Click},
     // Tray menu
@@ -52,10 +66,8 @@ constexpr CommandSpec kCommands[] = {
 };
 
 constexpr OptionSpec kOptions[] = {
-    {IDM_UKLADAT_NASTAVENI, settings::kSaveAtClose, true},
-    {IDM_DO_TRAYBARU, settings::kInTraybar, true},
-    {IDM_ZAVIRAT_DO_TRAYBARU, settings::kCloseToTraybar, true},
-    {IDM_VYMAZAT, settings::kClearAfterSend, true},
+    {IDM_UKLADAT_NASTAVENI, settings::kSaveAtClose, true},      {IDM_DO_TRAYBARU, settings::kInTraybar, true},
+    {IDM_ZAVIRAT_DO_TRAYBARU, settings::kCloseToTraybar, true}, {IDM_VYMAZAT, settings::kClearAfterSend, true},
     {IDM_POSLEDNI_ZPRAVU, settings::kLoadLastMsg, false},
 };
 

@@ -69,8 +69,8 @@ bool TMainForm::Create() {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - kMinWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - kMinHeight) / 2;
     if (!tk::Form::Create(WS_EX_CONTROLPARENT, kMainFormClass, kCaption,
-                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
-                          x, y, kMinWidth, kMinHeight, tk::Application::Instance().Handle()))
+                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN, x,
+                          y, kMinWidth, kMinHeight, tk::Application::Instance().Handle()))
         return false;
     CreateControls();
     CreateBars();
@@ -98,9 +98,9 @@ void TMainForm::CreateControls() {
     tk::SetChecked(RadioButton1, true);
     tk::UpdateRadioTabStops(RadioButton1);
     // Placed by the layout at its designed height, not at the height its font would give it.
-    StatusLine = tk::CreateControl(0, STATUSCLASSNAMEA, "",
-                                   CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP | SBT_TOOLTIPS, 0, 0, 0, 0, form,
-                                   IDC_STATUSLINE);
+    StatusLine =
+        tk::CreateControl(0, STATUSCLASSNAMEA, "", CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP | SBT_TOOLTIPS, 0,
+                          0, 0, 0, form, IDC_STATUSLINE);
     SendMessageA(StatusLine, SB_SIMPLE, TRUE, 0);
     SetActiveControl(Memo1);
 }

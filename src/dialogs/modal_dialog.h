@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"

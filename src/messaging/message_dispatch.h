@@ -15,9 +15,9 @@ inline constexpr std::string_view kMessengerSubPath = "\\system32\\net.exe";
 inline constexpr std::size_t kMaxLineLength = 4096;
 
 struct SendInputs {
-    std::string editorText;     // the editor's whole text, hard line breaks as CR LF
-    std::string recipientText;  // the recipient field as it stands
-    bool workgroupMode = false; // "Pracovní skupina:" is checked
+    std::string editorText;      // the editor's whole text, hard line breaks as CR LF
+    std::string recipientText;   // the recipient field as it stands
+    bool workgroupMode = false;  // "Pracovní skupina:" is checked
     std::string windowsDirectory;
 };
 

@@ -45,12 +45,9 @@ std::vector<std::string> FolderLevels(std::string_view folderPath) {
 
 int ShortcutShowCommand(ShortcutWindowState state) {
     switch (state) {
-        case ShortcutWindowState::Minimized:
-            return kShowMinNoActive;
-        case ShortcutWindowState::Maximized:
-            return kShowMaximized;
-        default:
-            return kShowNormal;
+    case ShortcutWindowState::Minimized: return kShowMinNoActive;
+    case ShortcutWindowState::Maximized: return kShowMaximized;
+    default: return kShowNormal;
     }
 }
 

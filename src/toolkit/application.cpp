@@ -27,9 +27,8 @@ bool Application::Initialize(const std::string& title) {
     if (!RegisterWindowClass(kClassName, nullptr, icon)) return false;
     // Zero-sized popup at the screen's centre: only its taskbar button is ever seen.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    return Create(0, kClassName, title_.c_str(),
-                  WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
-                  nullptr) != nullptr;
+    return Create(0, kClassName, title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                  x, y, 0, 0, nullptr) != nullptr;
 }
 
 void Application::SetTitle(const std::string& title) {
@@ -103,8 +102,7 @@ bool Application::PreTranslate(MSG& msg) {
     HWND main = mainForm_->Handle();
     if (msg.hwnd != main && !IsChild(main, msg.hwnd)) return false;
     if (menuBar_ && menuBar_->PreTranslate(msg)) return true;
-    if (accelerators_ && GetActiveWindow() == main && TranslateAcceleratorA(main, accelerators_, &msg))
-        return true;
+    if (accelerators_ && GetActiveWindow() == main && TranslateAcceleratorA(main, accelerators_, &msg)) return true;
     return HandleNavigationKey(main, msg);
 }
 
@@ -140,7 +138,9 @@ LRESULT Application::OnSize(WPARAM kind) {
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE: return OnSize(wParam);
-    case WM_CLOSE: if (mainForm_) mainForm_->Close(); return 0;
+    case WM_CLOSE:
+        if (mainForm_) mainForm_->Close();
+        return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) PostMessageA(Handle(), WM_ACTIVATE_MAIN_FORM, 0, 0);
         return 0;

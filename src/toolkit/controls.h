@@ -20,8 +20,8 @@ inline void SetChecked(HWND button, bool checked) {
     SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-inline HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y,
-                          int width, int height, HWND parent, int id) {
+inline HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y, int width,
+                          int height, HWND parent, int id) {
     return CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
 }

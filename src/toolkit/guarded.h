@@ -22,7 +22,12 @@ Result Guarded(Handler&& handler, Result fallback) noexcept {
 
 template <typename Handler>
 void Guarded(Handler&& handler) noexcept {
-    Guarded<int>([&] { handler(); return 0; }, 0);
+    Guarded<int>(
+        [&] {
+            handler();
+            return 0;
+        },
+        0);
 }
 
 }  // namespace tk

@@ -24,15 +24,13 @@ bool Window::RegisterWindowClass(const char* className, HBRUSH background, HICON
     return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-HWND Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
-                    int width, int height, HWND parent, HMENU menu) {
+HWND Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU menu) {
     return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menu,
                            GetModuleHandleA(nullptr), this);
 }
 
-LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return Default(message, wParam, lParam);
-}
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) { return Default(message, wParam, lParam); }
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, message, wParam, lParam);

@@ -17,10 +17,9 @@ public:
 
 protected:
     // Registers a class whose procedure forwards to the Window object; returns false when it fails.
-    static bool RegisterWindowClass(const char* className, HBRUSH background, HICON icon = nullptr,
-                                    UINT style = 0);
-    HWND Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
-                int width, int height, HWND parent, HMENU menu = nullptr);
+    static bool RegisterWindowClass(const char* className, HBRUSH background, HICON icon = nullptr, UINT style = 0);
+    HWND Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
+                int height, HWND parent, HMENU menu = nullptr);
 
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);

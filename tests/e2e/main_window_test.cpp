@@ -26,8 +26,8 @@ TEST_CASE("the main window's frame, sizes and focus") {
     SUBCASE("focus starts in the editor") {
         GUITHREADINFO gui{};
         gui.cbSize = sizeof gui;
-        REQUIRE(drv::WaitUntil([&] { return GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &gui) &&
-                                            gui.hwndFocus == memo; }));
+        REQUIRE(drv::WaitUntil(
+            [&] { return GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &gui) && gui.hwndFocus == memo; }));
     }
 
     SUBCASE("the recipient field follows the width; the window stops at its minimum size") {
@@ -54,5 +54,4 @@ TEST_CASE("the main window's frame, sizes and focus") {
             CHECK(field.right - field.left == row.expectedEdit);
         }
     }
-
 }

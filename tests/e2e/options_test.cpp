@@ -31,10 +31,8 @@ TEST_CASE("each option toggle writes its value at once and the next start loads 
         const char* afterFirstToggle;  // the design state flipped
         const char* afterSecondToggle;
     } rows[] = {
-        {IDM_DO_TRAYBARU, "InTraybar", "0", "1"},
-        {IDM_ZAVIRAT_DO_TRAYBARU, "CloseToTraybar", "0", "1"},
-        {IDM_UKLADAT_NASTAVENI, "SaveAtClose", "0", "1"},
-        {IDM_VYMAZAT, "ClearAfterSend", "0", "1"},
+        {IDM_DO_TRAYBARU, "InTraybar", "0", "1"},         {IDM_ZAVIRAT_DO_TRAYBARU, "CloseToTraybar", "0", "1"},
+        {IDM_UKLADAT_NASTAVENI, "SaveAtClose", "0", "1"}, {IDM_VYMAZAT, "ClearAfterSend", "0", "1"},
         {IDM_POSLEDNI_ZPRAVU, "LoadLastMsg", "1", "0"},
     };
     for (const Row& row : rows) {

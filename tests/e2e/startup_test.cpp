@@ -315,24 +315,24 @@ TEST_CASE("minimized as the first argument, or the show command, starts hidden, 
         REQUIRE(application);
         Sleep(300);
         switch (row.expect) {
-            case Hidden:
-                CHECK(program.Windows(true).empty());
-                CHECK_FALSE(IsWindowVisible(application));
-                break;
-            case Shown:
-                CHECK(drv::WaitUntil([&] { return IsWindowVisible(form); }));
-                CHECK(IsWindowVisible(application));
-                CHECK_FALSE(IsIconic(application));
-                break;
-            case Minimised:
-                CHECK(IsWindowVisible(application));
-                CHECK(IsIconic(application));
-                CHECK_FALSE(IsWindowVisible(form));
-                break;
-            case Maximised:
-                CHECK(drv::WaitUntil([&] { return IsWindowVisible(form) && IsZoomed(form); }));
-                CHECK_FALSE(IsIconic(application));
-                break;
+        case Hidden:
+            CHECK(program.Windows(true).empty());
+            CHECK_FALSE(IsWindowVisible(application));
+            break;
+        case Shown:
+            CHECK(drv::WaitUntil([&] { return IsWindowVisible(form); }));
+            CHECK(IsWindowVisible(application));
+            CHECK_FALSE(IsIconic(application));
+            break;
+        case Minimised:
+            CHECK(IsWindowVisible(application));
+            CHECK(IsIconic(application));
+            CHECK_FALSE(IsWindowVisible(form));
+            break;
+        case Maximised:
+            CHECK(drv::WaitUntil([&] { return IsWindowVisible(form) && IsZoomed(form); }));
+            CHECK_FALSE(IsIconic(application));
+            break;
         }
         CHECK(Quit(program, form));
     }

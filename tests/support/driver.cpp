@@ -94,8 +94,7 @@ void WriteString(const std::string& path, const std::string& name, const std::st
     if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return;
-    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   DWORD(value.size() + 1));
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
     RegCloseKey(key);
 }
 
@@ -215,9 +214,7 @@ HWND Program::WaitWindow(const char* className, const char* caption, bool visibl
 
 HWND Program::WaitMainForm(DWORD ms) const { return WaitWindow("PebblewireMainForm", nullptr, true, ms); }
 
-HWND Program::WaitApplicationWindow(DWORD ms) const {
-    return WaitWindow("PebblewireApplication", nullptr, false, ms);
-}
+HWND Program::WaitApplicationWindow(DWORD ms) const { return WaitWindow("PebblewireApplication", nullptr, false, ms); }
 
 HWND StartFresh(Program& program) {
     ResetUserState();
@@ -252,8 +249,8 @@ std::string WindowText(HWND window) {
     if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kWait, &length)) return {};
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        kWait, &copied);
+    SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, kWait,
+                        &copied);
     text.resize(copied);
     return text;
 }
@@ -313,7 +310,6 @@ void PressKey(WORD key, bool ctrl, bool shift, bool alt) {
     SendInput(UINT(count), inputs, sizeof(INPUT));
     Sleep(50);
 }
-
 
 // ---- the program's controls, through its own memory ----
 
@@ -423,7 +419,6 @@ bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId) {
     PostMessageA(box.window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(button));
     return WaitUntil([&] { return !IsWindow(box.window); });
 }
-
 
 bool ShowsSystemIcon(const MessageBoxInfo& box, LPCSTR id) {
     // Icon handles belong to their process: compare what the screen shows with our own drawing.

@@ -124,7 +124,7 @@ struct MessageBoxInfo {
     std::string caption;
     std::string text;
     HWND iconControl = nullptr;  // the static that shows the box's icon
-    std::vector<int> buttons;  // control ids of its push buttons
+    std::vector<int> buttons;    // control ids of its push buttons
 };
 std::optional<MessageBoxInfo> WaitMessageBox(const Program& program, DWORD ms = kWait);
 // Presses the box's button with this id (IDOK, IDYES ...) and waits until the box is gone.

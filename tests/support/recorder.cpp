@@ -27,8 +27,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SystemTimeToFileTime(&now, &stamp);
     const unsigned long long ms = ((ULONGLONG(stamp.dwHighDateTime) << 32) | stamp.dwLowDateTime) / 10000;
     char header[MAX_PATH + 64];
-    const int headerLength = std::snprintf(header, sizeof header, "time=%llu exe=%s show=%d len=%lu\n", ms, exe,
-                                           show, static_cast<unsigned long>(length));
+    const int headerLength = std::snprintf(header, sizeof header, "time=%llu exe=%s show=%d len=%lu\n", ms, exe, show,
+                                           static_cast<unsigned long>(length));
 
     // Several recorders may run at once: retry while another holds the log.
     HANDLE log = INVALID_HANDLE_VALUE;

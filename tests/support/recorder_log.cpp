@@ -13,8 +13,8 @@ constexpr char kLogVariable[] = "PW_RECORDER_LOG";
 
 std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return bytes;
     char buffer[4096];
     DWORD got = 0;
@@ -55,8 +55,7 @@ std::vector<LaunchRecord> ReadRecorderLog() {
         const bool hasShow = showAt != std::string::npos && showAt > exeAt;
         const size_t exeEnd = hasShow ? showAt : lenAt;
         const int show = hasShow ? std::atoi(header.c_str() + showAt + 6) : -1;
-        records.push_back(
-            {header.substr(exeAt + 5, exeEnd - exeAt - 5), bytes.substr(headerEnd + 1, length), show});
+        records.push_back({header.substr(exeAt + 5, exeEnd - exeAt - 5), bytes.substr(headerEnd + 1, length), show});
         at = headerEnd + 1 + length + 1;
     }
     return records;

@@ -55,7 +55,8 @@ TEST_CASE("only text values can be read; expandable text stays unexpanded") {
 
 TEST_CASE("the store's error messages name the value or the key") {
     CHECK(std::string(settings::SettingsError::InvalidDataType("Width").what()) == "Invalid data type for 'Width'");
-    CHECK(std::string(settings::SettingsError::CreateKeyFailed("Pebblewire").what()) == "Failed to create key Pebblewire");
+    CHECK(std::string(settings::SettingsError::CreateKeyFailed("Pebblewire").what()) ==
+          "Failed to create key Pebblewire");
     CHECK(std::string(settings::SettingsError::SetDataFailed("Handle").what()) == "Failed to set data for 'Handle'");
 }
 
