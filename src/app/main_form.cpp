@@ -10,6 +10,8 @@
 #include "app/tray_menu.h"
 #include "dialogs/about_box.h"
 #include "dialogs/help_form.h"
+#include "messaging/file_dialog.h"
+#include "messaging/message_file.h"
 #include "messaging/messenger.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
@@ -62,6 +64,9 @@ constexpr CommandBinding kCommands[] = {
     {IDM_POSLEDNI_ZPRAVU, &TMainForm::Poslednizpravu1Click},
     {IDM_SHOW_WINDOW, &TMainForm::ShowWindow1Click},
     {IDM_HIDE_WINDOW, &TMainForm::HideWindow1Click},
+    {IDM_NOVA, &TMainForm::Nova1Click},
+    {IDM_OTEVRIT, &TMainForm::Otevrit1Click},
+    {IDM_ULOZIT_JAKO, &TMainForm::Ulozitjako1Click},
 };
 
 // Option check marks and the values they are loaded from, in loading order.
@@ -80,6 +85,7 @@ constexpr OptionValue kOptionValues[] = {
 constexpr ACCEL kShortcuts[] = {
     {FVIRTKEY | FCONTROL, 'S', IDM_POSLAT},
     {FVIRTKEY | FCONTROL, 'N', IDM_NOVA},
+    {FVIRTKEY | FCONTROL, 'O', IDM_OTEVRIT},
     {FVIRTKEY, VK_F1, IDM_OBSAH_NAPOVEDY},  // ActionHelp
 };
 
@@ -182,11 +188,13 @@ void TMainForm::FormCreate() {
     LoadSettings();
     ApplyTrayOption();
     ApplyMinimizedStart();
+    if (MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU)) messaging::LoadLastMessage(Memo1);
 }
 
 void TMainForm::FormDestroy() {
     SaveSettings();
     GlobalDeleteAtom(runningAtom_);
+    messaging::KeepLastMessage(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
 }
 
 void TMainForm::LoadSettings() {
@@ -279,6 +287,23 @@ void TMainForm::ShowWindow1Click() {
 }
 
 void TMainForm::HideWindow1Click() { TrayIcon1->HideMainWindow(); }
+
+// No question about unsaved text: the program keeps no record of changes. The remembered name stays.
+void TMainForm::Nova1Click() { tk::SetText(Memo1, ""); }
+
+void TMainForm::Otevrit1Click() {
+    const std::string path = messaging::RunFileDialog(LastFileName, false);
+    if (path.empty()) return;
+    messaging::LoadMessage(Memo1, path);
+    LastFileName = path;
+}
+
+void TMainForm::Ulozitjako1Click() {
+    const std::string path = messaging::RunFileDialog(LastFileName, true);
+    if (path.empty()) return;
+    messaging::SaveMessage(Memo1, path);
+    LastFileName = path;
+}
 
 // The close-to-tray mark is cleared but not stored, so it is on again at the next start.
 void TMainForm::Konec1Click() {
