@@ -11,6 +11,8 @@
 #include "app/startup.h"
 #include "dialogs/about_box.h"
 #include "dialogs/help_form.h"
+#include "messaging/file_dialog.h"
+#include "messaging/message_file.h"
 #include "messaging/messenger.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
@@ -145,11 +147,13 @@ void TMainForm::FormCreate() {
     LoadSettings();
     ApplyTrayOption();
     ApplyMinimizedStart();
+    if (MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU)) messaging::LoadLastMessage(Memo1);
 }
 
 void TMainForm::FormDestroy() {
     SaveSettings();
     GlobalDeleteAtom(runningAtom_);
+    messaging::KeepLastMessage(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
 }
 
 void TMainForm::LoadSettings() {
@@ -242,6 +246,23 @@ void TMainForm::ShowWindow1Click() {
 }
 
 void TMainForm::HideWindow1Click() { TrayIcon1->HideMainWindow(); }
+
+// No question about unsaved text: the program keeps no record of changes. The remembered name stays.
+void TMainForm::Nova1Click() { tk::SetText(Memo1, ""); }
+
+void TMainForm::Otevrit1Click() {
+    const std::string path = messaging::RunFileDialog(LastFileName, false);
+    if (path.empty()) return;
+    messaging::LoadMessage(Memo1, path);
+    LastFileName = path;
+}
+
+void TMainForm::Ulozitjako1Click() {
+    const std::string path = messaging::RunFileDialog(LastFileName, true);
+    if (path.empty()) return;
+    messaging::SaveMessage(Memo1, path);
+    LastFileName = path;
+}
 
 // The close-to-tray mark is cleared but not stored, so it is on again at the next start.
 void TMainForm::Konec1Click() {

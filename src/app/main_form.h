@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "app/command_table.h"
 #include "app/commands.h"
@@ -42,6 +43,10 @@ public:
     void Zaviratdotraybaru1Click();
     void Ukladatnastaveni1Click();
     void Poslednizpravu1Click();
+    // Message files.
+    void Nova1Click();
+    void Otevrit1Click();
+    void Ulozitjako1Click();
 
     // Shows the application's current hint in the status line.
     void ShowHint();
@@ -98,6 +103,8 @@ private:
     tk::PopupMenu PopupTray{this};
     // Made once the window exists: it hooks the window's procedure.
     std::unique_ptr<trayicon::TCoolTrayIcon> TrayIcon1;
+    // The file last opened or saved through the dialogs, proposed by the next one.
+    std::string LastFileName;
 };
 
 }  // namespace app

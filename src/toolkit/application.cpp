@@ -84,6 +84,9 @@ int Application::Run() {
         }
     }
     terminated_ = true;
+    // The quit request has done its job; left pending it would close at once any message box that
+    // the windows show while they are destroyed.
+    PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
     return 0;
 }
 

@@ -28,6 +28,28 @@ using IconHandle = UniqueHandle<HICON, DestroyIcon>;
 using AcceleratorTable = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
 using MenuHandle = UniqueHandle<HMENU, DestroyMenu>;
 
+// A file handle, closed when the object goes.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() { Close(); }
+
+    HANDLE Get() const { return handle_; }
+    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+    // Closes it now; false when it was not open or closing failed (for a file written, a late
+    // write error shows here).
+    bool Close() {
+        const bool closed = *this && CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
 // An open registry key, closed when the object goes.
 class RegistryKey {
 public:

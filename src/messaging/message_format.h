@@ -1,0 +1,22 @@
+// Message text files as bytes: how a file's line breaks become the editor's, and where the last
+// message is kept.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace messaging {
+
+// The file's bytes as the editor shows them: up to the first zero byte, with every CR that no LF
+// follows and every LF that no CR precedes made CR LF.
+std::string EditorText(std::string_view fileBytes);
+
+// The program path with its extension replaced by ".sav", or with ".sav" appended when its name
+// has none.
+std::string LastMessageFileName(std::string_view programPath);
+
+// The folder a new file beside `path` goes into: the path up to its last "\" or ":", or the
+// current folder when it has neither.
+std::string FolderOf(std::string_view path);
+
+}  // namespace messaging
