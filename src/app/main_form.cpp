@@ -11,6 +11,9 @@
 #include "dialogs/about_box.h"
 #include "dialogs/help_form.h"
 #include "messaging/messenger.h"
+#include "shell/logon_start.h"
+#include "shell/registry_cleanup.h"
+#include "shell/relocation.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/fonts.h"
@@ -62,6 +65,9 @@ constexpr CommandBinding kCommands[] = {
     {IDM_POSLEDNI_ZPRAVU, &TMainForm::Poslednizpravu1Click},
     {IDM_SHOW_WINDOW, &TMainForm::ShowWindow1Click},
     {IDM_HIDE_WINDOW, &TMainForm::HideWindow1Click},
+    {IDM_SPOUSTET, &TMainForm::Spoustetswindows1Click},
+    {IDM_PRIDAT_ZASTUPCE, &TMainForm::Pridatzastupce1Click},
+    {IDM_ODSTRANIT_Z_REGISTRU, &TMainForm::Odstranitzregistru1Click},
 };
 
 // Option check marks and the values they are loaded from, in loading order.
@@ -82,6 +88,12 @@ constexpr ACCEL kShortcuts[] = {
     {FVIRTKEY | FCONTROL, 'N', IDM_NOVA},
     {FVIRTKEY, VK_F1, IDM_OBSAH_NAPOVEDY},  // ActionHelp
 };
+
+// A menu item's check mark, for the shell commands that keep it.
+shell::CheckMark MarkOf(MainMenu& menu, Command command) {
+    return {[&menu, command] { return menu.Checked(command); },
+            [&menu, command](bool checked) { menu.SetChecked(command, checked); }};
+}
 
 }  // namespace
 
@@ -179,6 +191,8 @@ void TMainForm::FormCreate() {
     font_ = tk::CreateFormFont();
     tk::ApplyFont(Handle(), font_);
     ToolBar1.FitButtonHeight();
+    // Not a stored setting: the mark shows whether the Run value exists.
+    MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
     LoadSettings();
     ApplyTrayOption();
     ApplyMinimizedStart();
@@ -196,7 +210,17 @@ void TMainForm::LoadSettings() {
     store_->StoreNumber(settings::kSection, settings::kHandle, static_cast<std::int32_t>(handle));
     MainMenu1.SetChecked(IDM_UKLADAT_NASTAVENI, store_->LoadFlag(settings::kSection, settings::kSaveAtClose,
                                                                 MainMenu1.Checked(IDM_UKLADAT_NASTAVENI)));
+    StartAtLogonOnFirstRun();
     LoadOptionMarks();
+    shell::RepairAfterMove(*store_, MarkOf(MainMenu1, IDM_SPOUSTET));
+}
+
+// Belongs to the placement step: a start without a stored width is a first run, which switches start
+// at log-on on as the menu command does, when settings are kept.
+void TMainForm::StartAtLogonOnFirstRun() {
+    const bool firstRun = store_->LoadNumber(settings::kSection, settings::kWidth, -1) == -1;
+    if (firstRun && !MainMenu1.Checked(IDM_SPOUSTET) && MainMenu1.Checked(IDM_UKLADAT_NASTAVENI))
+        Spoustetswindows1Click();
 }
 
 void TMainForm::LoadOptionMarks() {
@@ -261,6 +285,16 @@ void TMainForm::Zaviratdotraybaru1Click() { FlipOption(IDM_ZAVIRAT_DO_TRAYBARU, 
 void TMainForm::Ukladatnastaveni1Click() { FlipOption(IDM_UKLADAT_NASTAVENI, settings::kSaveAtClose); }
 
 void TMainForm::Poslednizpravu1Click() { FlipOption(IDM_POSLEDNI_ZPRAVU, settings::kLoadLastMsg); }
+
+void TMainForm::Spoustetswindows1Click() { shell::ToggleStartAtLogon(MarkOf(MainMenu1, IDM_SPOUSTET)); }
+
+void TMainForm::Pridatzastupce1Click() { shell::WriteStartMenuShortcut(); }
+
+// The program quits whether or not everything could be removed.
+void TMainForm::Odstranitzregistru1Click() {
+    shell::RemoveRegistryEntries(*store_, MarkOf(MainMenu1, IDM_SPOUSTET), MarkOf(MainMenu1, IDM_UKLADAT_NASTAVENI));
+    Konec1Click();
+}
 
 void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(); }
 

@@ -40,6 +40,10 @@ public:
     void Zaviratdotraybaru1Click();
     void Ukladatnastaveni1Click();
     void Poslednizpravu1Click();
+    // Start at log-on, the Start-menu shortcut and the registry clean-up.
+    void Spoustetswindows1Click();
+    void Pridatzastupce1Click();
+    void Odstranitzregistru1Click();
 
     // Shows the application's current hint in the status line.
     void ShowHint();
@@ -63,6 +67,7 @@ private:
     void FormDestroy();
     void LoadSettings();
     void LoadOptionMarks();
+    void StartAtLogonOnFirstRun();
     void FlipOption(Command command, const char* valueName);
     void ApplyMinimizedStart();
     void SaveSettings();

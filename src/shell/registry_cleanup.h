@@ -1,0 +1,15 @@
+// The command that removes every registry entry the program made, before it quits.
+#pragma once
+
+#include "app/settings_store.h"
+#include "shell/logon_start.h"
+
+namespace shell {
+
+// Switches start at log-on off (the Run key is not touched when it is off already), deletes the
+// settings section and clears `saveAtClose` without storing it, so that nothing is written back at
+// exit. Then tells the user: that everything is gone, or that the settings key stayed. The
+// Start-menu shortcut stays. The caller quits afterwards.
+void RemoveRegistryEntries(app::SettingsStore& store, const CheckMark& logonStart, const CheckMark& saveAtClose);
+
+}  // namespace shell
