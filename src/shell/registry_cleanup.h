@@ -8,8 +8,9 @@ namespace shell {
 
 // Switches start at log-on off (the Run key is not touched when it is off already), deletes the
 // settings section and clears `saveAtClose` without storing it, so that nothing is written back at
-// exit. Then tells the user: that everything is gone, or that the settings key stayed. The
-// Start-menu shortcut stays. The caller quits afterwards.
+// exit. Then tells the user that everything is gone, or in an error box that the settings key
+// stayed; a Run value that stayed has been reported by the switch. The Start-menu shortcut stays.
+// The caller quits afterwards.
 void RemoveRegistryEntries(app::SettingsStore& store, const CheckMark& logonStart, const CheckMark& saveAtClose);
 
 }  // namespace shell
