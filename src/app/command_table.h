@@ -30,7 +30,7 @@ struct CommandSpec {
     std::string_view hint;     // status-line text
     int image;                 // index in the tool-bar image strip, or -1
     Shortcut shortcut;
-    CommandHandler handler;  // null while the command is not built: running it is an error
+    CommandHandler handler;  // never null; should one be, running the command is an error
 };
 
 // Indexes in the tool-bar image strip.

@@ -30,7 +30,7 @@ constexpr CommandSpec kCommands[] = {
      -1, kNone, &F::Konec1Click},
     // Možnosti
     {IDM_SPOUSTET, "&Spouštět po přihlášení", "", "Spouštět program po každém přihlášení do Windows",
-     -1, kNone, nullptr},
+     -1, kNone, &F::Spoustetswindows1Click},
     {IDM_DO_TRAYBARU, "Minimalizovat do &Traybaru", "", "Minimalizovat do systémové oblasti panelu Start",
      -1, kNone, &F::Dotraybaru1Click},
     {IDM_ZAVIRAT_DO_TRAYBARU, "&Zavírat do Traybaru", "",
@@ -43,10 +43,10 @@ constexpr CommandSpec kCommands[] = {
     {IDM_POSLEDNI_ZPRAVU, "&Načítat poslední zprávu", "", "Při spuštění otevřít poslední zprávu",
      -1, kNone, &F::Poslednizpravu1Click},
     {IDM_PRIDAT_ZASTUPCE, "Přidat &zástupce do nabídky Start", "", "Přidá zástupce tohoto programu do nabídky Start",
-     -1, kNone, nullptr},
+     -1, kNone, &F::Pridatzastupce1Click},
     {IDM_ODSTRANIT_Z_REGISTRU, "&Odstranit z registrů", "",
      "Odstraní všechny položky v registrech vytvořené tímto programem",
-     -1, kNone, nullptr},
+     -1, kNone, &F::Odstranitzregistru1Click},
     // Nápověda
     {IDM_OBSAH_NAPOVEDY, "Obsah &nápovědy", "Nápověda", "Zobrazí obsah nápovědy",
      kImageHelp, {FVIRTKEY, VK_F1, "F1"}, &F::Obsahnapovedy1Click},

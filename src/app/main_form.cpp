@@ -14,6 +14,9 @@
 #include "messaging/file_dialog.h"
 #include "messaging/message_file.h"
 #include "messaging/messenger.h"
+#include "shell/logon_start.h"
+#include "shell/registry_cleanup.h"
+#include "shell/relocation.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/fonts.h"
@@ -54,6 +57,12 @@ public:
     explicit UnhandledCommand(Command command)
         : std::runtime_error("Příkaz " + std::to_string(unsigned(command)) + " zatím nemá obsluhu") {}
 };
+
+// A menu item's check mark, for the shell commands that keep it.
+shell::CheckMark MarkOf(MainMenu& menu, Command command) {
+    return {[&menu, command] { return menu.Checked(command); },
+            [&menu, command](bool checked) { menu.SetChecked(command, checked); }};
+}
 
 }  // namespace
 
@@ -144,6 +153,8 @@ void TMainForm::FormCreate() {
     font_.reset(tk::CreateFormFont());
     tk::ApplyFont(Handle(), font_.get());
     ToolBar1.FitButtonHeight();
+    // Not a stored setting: the mark shows whether the Run value exists.
+    MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
     LoadSettings();
     ApplyTrayOption();
     ApplyMinimizedStart();
@@ -162,8 +173,18 @@ void TMainForm::LoadSettings() {
     const auto handle = reinterpret_cast<INT_PTR>(tk::Application::Instance().Handle());
     store_->StoreNumber(settings::kSection, settings::kHandle, static_cast<std::int32_t>(handle));
     LoadOptionMark(*FindOption(IDM_UKLADAT_NASTAVENI));
+    StartAtLogonOnFirstRun();
     for (const OptionSpec& option : Options())
         if (option.command != IDM_UKLADAT_NASTAVENI) LoadOptionMark(option);
+    shell::RepairAfterMove(*store_, MarkOf(MainMenu1, IDM_SPOUSTET));
+}
+
+// Belongs to the placement step: a start without a stored width is a first run, which switches start
+// at log-on on as the menu command does, when settings are kept.
+void TMainForm::StartAtLogonOnFirstRun() {
+    const bool firstRun = store_->LoadNumber(settings::kSection, settings::kWidth, -1) == -1;
+    if (firstRun && !MainMenu1.Checked(IDM_SPOUSTET) && MainMenu1.Checked(IDM_UKLADAT_NASTAVENI))
+        Spoustetswindows1Click();
 }
 
 // The check mark as it is counts as the default.
@@ -228,6 +249,16 @@ void TMainForm::Zaviratdotraybaru1Click() { FlipOption(IDM_ZAVIRAT_DO_TRAYBARU);
 void TMainForm::Ukladatnastaveni1Click() { FlipOption(IDM_UKLADAT_NASTAVENI); }
 
 void TMainForm::Poslednizpravu1Click() { FlipOption(IDM_POSLEDNI_ZPRAVU); }
+
+void TMainForm::Spoustetswindows1Click() { shell::ToggleStartAtLogon(MarkOf(MainMenu1, IDM_SPOUSTET)); }
+
+void TMainForm::Pridatzastupce1Click() { shell::WriteStartMenuShortcut(); }
+
+// The program quits whether or not everything could be removed.
+void TMainForm::Odstranitzregistru1Click() {
+    shell::RemoveRegistryEntries(*store_, MarkOf(MainMenu1, IDM_SPOUSTET), MarkOf(MainMenu1, IDM_UKLADAT_NASTAVENI));
+    Konec1Click();
+}
 
 void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(); }
 

@@ -47,6 +47,10 @@ public:
     void Nova1Click();
     void Otevrit1Click();
     void Ulozitjako1Click();
+    // Start at log-on, the Start-menu shortcut and the registry clean-up.
+    void Spoustetswindows1Click();
+    void Pridatzastupce1Click();
+    void Odstranitzregistru1Click();
 
     // Shows the application's current hint in the status line.
     void ShowHint();
@@ -69,6 +73,7 @@ private:
     void FormDestroy();
     void LoadSettings();
     void LoadOptionMark(const OptionSpec& option);
+    void StartAtLogonOnFirstRun();
     // Flips the option's check mark and stores the new state at once.
     void FlipOption(Command command);
     void ApplyMinimizedStart();

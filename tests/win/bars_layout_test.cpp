@@ -9,6 +9,7 @@
 #include "app/commands.h"
 #include "app/main_form.h"
 #include "toolkit/application.h"
+#include "win/user_state.h"
 
 namespace {
 
@@ -42,6 +43,7 @@ int Height(HWND window) {
 
 // The main window in the test process, at its design size.
 struct MainWindow {
+    CleanUserState clean;
     app::TMainForm form;
     HWND bars = nullptr, panel = nullptr, memo = nullptr, status = nullptr;
 

@@ -7,6 +7,7 @@
 #include "app/main_form.h"
 #include "toolkit/application.h"
 #include "toolkit/fonts.h"
+#include "win/user_state.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ TEST_CASE("every control of the main window uses the form font: Tahoma, or MS Sa
         bool classic;
         const char* face;
     } rows[] = {{false, "Tahoma"}, {true, "MS Sans Serif"}};
+    const CleanUserState clean;
     for (const Row& row : rows) {
         CAPTURE(row.classic);
         tk::SetUseClassicFont(row.classic);

@@ -1,0 +1,66 @@
+#include "shell/logon_start.h"
+
+#include <windows.h>
+
+#include "settings/settings_store.h"
+#include "shell/integration_texts.h"
+#include "shell/run_value.h"
+#include "shell/shell_link.h"
+#include "toolkit/application.h"
+#include "toolkit/message_box.h"
+
+namespace shell {
+
+namespace {
+// MAX_PATH and its terminating NUL: at most 260 characters of path.
+constexpr DWORD kProgramPathBuffer = 261;
+
+// Writes or deletes the value. A Run key that cannot be opened is left to the caller's check.
+void WriteRunValue(bool on) {
+    const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kRunKey);
+    if (!key) return;
+    if (!on) {
+        RegDeleteValueA(key.Get(), kRunValueName);
+        return;
+    }
+    const std::string data = RunValueData(ProgramPath());
+    if (RegSetValueExA(key.Get(), kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       DWORD(data.size() + 1)) != ERROR_SUCCESS)
+        throw settings::SettingsError::SetDataFailed(kRunValueName);
+}
+}  // namespace
+
+std::string ProgramPath() {
+    char path[kProgramPathBuffer] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+    if (length) CharLowerBuffA(path, length);
+    return std::string(path, length);
+}
+
+bool RunValueExists() { return tk::RegistryKey::Open(HKEY_CURRENT_USER, kRunKey).HasValue(kRunValueName); }
+
+void SetStartAtLogon(const CheckMark& mark, bool on) {
+    try {
+        WriteRunValue(on);
+    } catch (...) {
+        mark.setChecked(RunValueExists());
+        throw;
+    }
+    // Read back with the key opened anew: the mark never claims what the registry does not hold.
+    const bool exists = RunValueExists();
+    mark.setChecked(exists);
+    if (exists != on)
+        tk::ShowMessageBox(on ? kRunValueNotWritten : kRunValueNotRemoved, tk::Application::Instance().Title(),
+                           MB_OK | MB_ICONERROR);
+}
+
+void ToggleStartAtLogon(const CheckMark& mark) { SetStartAtLogon(mark, !mark.checked()); }
+
+void WriteStartMenuShortcut() {
+    CreateShortcut(ShellFolderKind::Programs, "", true, kStartMenuShortcutName, kStartMenuDescription,
+                   "\"" + ProgramPath() + "\"", "", "", ShortcutWindowState::Normal);
+}
+
+bool StartMenuShortcutExists() { return ShortcutExists(ShellFolderKind::Programs, "", kStartMenuShortcutName); }
+
+}  // namespace shell

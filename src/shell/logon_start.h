@@ -1,0 +1,33 @@
+// Start at log-on and the Start-menu shortcut: the Run value that starts the program hidden at
+// every log-on, the shortcut in the user's Programs folder, and the program path both name.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace shell {
+
+// A check mark of the main window, as these commands read and set it.
+struct CheckMark {
+    std::function<bool()> checked;
+    std::function<void(bool)> setChecked;
+};
+
+// The running program file's full path, lower-cased by the system's locale rules.
+std::string ProgramPath();
+
+// Whether the Run value exists, whatever its type and data.
+bool RunValueExists();
+
+// Writes the Run value for the program path (on) or deletes it (off). Afterwards the mark shows
+// whether the value exists, and a box says so when that is not what was asked for. A write the
+// registry refuses throws its write error, with the mark already set.
+void SetStartAtLogon(const CheckMark& mark, bool on);
+// The menu command: asks for the opposite of what the mark shows.
+void ToggleStartAtLogon(const CheckMark& mark);
+
+// Writes (or replaces) the Start-menu shortcut to the program path.
+void WriteStartMenuShortcut();
+bool StartMenuShortcutExists();
+
+}  // namespace shell
