@@ -321,9 +321,9 @@ void TMainForm::FormCloseQuery(bool& canClose) {
 }
 
 void TMainForm::RunCommand(Command command) {
-    const CommandSpec* spec = FindCommand(command);
-    if (!spec || !spec->handler) throw UnhandledCommand(command);
-    (this->*spec->handler)();
+    const CommandSpec* row = FindCommand(command);
+    if (!row || !row->handler) throw UnhandledCommand(command);
+    (this->*row->handler)();
 }
 
 void TMainForm::ShowHint() {
