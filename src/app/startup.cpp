@@ -81,6 +81,9 @@ public:
         // An owner that died while starting leaves the mutex abandoned, which still hands it over.
         const DWORD wait = mutex_ ? WaitForSingleObject(mutex_, kStartupLockWait) : WAIT_FAILED;
         owned_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+        // A box shown while starting (a settings error, the repair after a move) lets the lock
+        // go: a second start must not wait behind a box the user may leave open.
+        tk::Application::Instance().SetBeforeModal([this] { Release(); });
     }
     StartupLock(const StartupLock&) = delete;
     StartupLock& operator=(const StartupLock&) = delete;
@@ -92,6 +95,7 @@ public:
     void Release() {
         if (owned_) ReleaseMutex(mutex_);
         owned_ = false;
+        tk::Application::Instance().SetBeforeModal(nullptr);
     }
 
 private:

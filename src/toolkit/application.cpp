@@ -1,5 +1,7 @@
 #include "toolkit/application.h"
 
+#include <utility>
+
 #include "toolkit/form.h"
 #include "toolkit/hint_text.h"
 #include "toolkit/menu_bar.h"
@@ -34,6 +36,10 @@ bool Application::Initialize(const std::string& title) {
 void Application::SetTitle(const std::string& title) {
     title_ = title;
     if (Handle()) SetWindowTextA(Handle(), title_.c_str());
+}
+
+void Application::BeforeModal() {
+    if (std::function<void()> handler = std::exchange(beforeModal_, nullptr)) handler();
 }
 
 void Application::Minimize() {

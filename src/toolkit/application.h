@@ -50,6 +50,11 @@ public:
     // Windows whose hints follow the pointer.
     HintTracker& Hints() { return hints_; }
 
+    // Runs once, just before the program's next modal window shows: what must not wait behind a
+    // box the user may leave open (the start-up lock) is let go there.
+    void SetBeforeModal(std::function<void()> handler) { beforeModal_ = std::move(handler); }
+    void BeforeModal();
+
     void Minimize();
     // Handles every message already waiting in the queue.
     void ProcessMessages();
@@ -78,6 +83,7 @@ private:
     MenuBar* menuBar_ = nullptr;
     std::string hint_;
     std::function<void()> onHint_;
+    std::function<void()> beforeModal_;
     HintTracker hints_;
     bool hintTimer_ = false;
 };

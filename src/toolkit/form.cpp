@@ -4,6 +4,10 @@
 
 namespace tk {
 
+Form::~Form() {
+    if (Application::Instance().MainForm() == this) Application::Instance().SetMainForm(nullptr);
+}
+
 void Form::SetVisible(bool visible) {
     visible_ = visible;
     if (!visible) {

@@ -14,6 +14,9 @@ enum class WindowState { Normal, Minimized, Maximized };
 // A form is also the owner of the non-visual components it holds.
 class Form : public Window, public Component {
 public:
+    // The application forgets a main form that goes.
+    ~Form() override;
+
     bool Visible() const { return visible_; }
     // Shows or hides the window; showing delivers WM_SHOWWINDOW as ShowWindow does.
     void SetVisible(bool visible);

@@ -8,6 +8,7 @@
 namespace tk {
 
 ModalScope::ModalScope(HWND except) : except_(except), previousActive_(GetActiveWindow()) {
+    Application::Instance().BeforeModal();
     EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
 }
 

@@ -398,3 +398,27 @@ TEST_CASE("two starts at the same moment give one running instance") {
     drv::KillProcess(running.info.hProcess, running.info.dwProcessId);
     ClearRunningMarker();
 }
+
+TEST_CASE("a box raised while the window is made does not keep a second start waiting") {
+    FreshUser();
+    // An option stored as a number: the window's creation stops with the type error box.
+    HKEY key;
+    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, drv::kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                            nullptr) == ERROR_SUCCESS);
+    const DWORD one = 1;
+    RegSetValueExA(key, "CloseToTraybar", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
+    RegCloseKey(key);
+    drv::Program first;
+    REQUIRE(first.Start());
+    const auto box = drv::WaitMessageBox(first);
+    REQUIRE(box);
+    CHECK(box->text == "Invalid data type for 'CloseToTraybar'");
+    // The start-up lock would hold the second start for ten seconds.
+    RawProcess second;
+    REQUIRE(second.Start(0));
+    CHECK(second.WaitExit(5000) == DWORD(0));
+    CHECK(drv::AnswerMessageBox(*box, IDOK));
+    // The options stayed at their design states, close-to-tray among them: quit from the menu.
+    PostMessageA(first.WaitMainForm(), WM_COMMAND, IDM_KONEC, 0);
+    CHECK(first.WaitExit() == DWORD(0));
+}
