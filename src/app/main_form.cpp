@@ -14,6 +14,8 @@
 #include "messaging/file_dialog.h"
 #include "messaging/message_file.h"
 #include "messaging/messenger.h"
+#include "messaging/recipient_rules.h"
+#include "settings/window_settings.h"
 #include "shell/logon_start.h"
 #include "shell/registry_cleanup.h"
 #include "shell/relocation.h"
@@ -34,7 +36,7 @@ namespace {
 constexpr char kMainFormClass[] = "PebblewireMainForm";
 constexpr char kCaption[] = "Brantel Pebblewire pro Windows 2000/NT";
 constexpr char kTrayHint[] = "Brantel Pebblewire";
-constexpr int kMinWidth = 340, kMinHeight = 250;
+constexpr int kMinWidth = settings::kWindowWidth, kMinHeight = settings::kWindowHeight;
 constexpr int kPanelHeight = 42;
 constexpr int kStatusLineHeight = 19;
 // The recipient field keeps its distance to the window's right edge.
@@ -50,6 +52,15 @@ constexpr tk::BandState kDesignBands[] = {
     {IDC_TOOLBAR1, true, 185, 172, 21},
     {IDC_TOOLBAR2, false, 141, 128, 22},
 };
+
+constexpr char kEscape = 27;
+
+// The design size in the middle of the primary screen.
+settings::WindowValues CentredPlacement() {
+    settings::WindowValues placement;
+    settings::CentreOnScreen(placement, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    return placement;
+}
 
 // A command id that reaches the window without a handler: never silently dropped.
 class UnhandledCommand : public std::runtime_error {
@@ -77,11 +88,11 @@ TMainForm::~TMainForm() {
 bool TMainForm::Create() {
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
     if (!RegisterWindowClass(kMainFormClass, GetSysColorBrush(COLOR_BTNFACE), icon)) return false;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - kMinWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - kMinHeight) / 2;
+    // Where the window opens when the settings cannot say otherwise.
+    const settings::WindowValues design = CentredPlacement();
     if (!tk::Form::Create(WS_EX_CONTROLPARENT, kMainFormClass, kCaption,
-                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN, x,
-                          y, kMinWidth, kMinHeight, tk::Application::Instance().Handle()))
+                          WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
+                          design.left, design.top, design.width, design.height, tk::Application::Instance().Handle()))
         return false;
     CreateControls();
     CreateBars();
@@ -108,12 +119,23 @@ void TMainForm::CreateControls() {
                               kEdit1WidthAtMinimum, 21, panel, IDC_EDIT1);
     tk::SetChecked(RadioButton1, true);
     tk::UpdateRadioTabStops(RadioButton1);
+    Recipient.Attach(RadioButton1, RadioButton2, Edit1);
     // Placed by the layout at its designed height, not at the height its font would give it.
     StatusLine =
         tk::CreateControl(0, STATUSCLASSNAMEA, "", CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP | SBT_TOOLTIPS, 0,
                           0, 0, 0, form, IDC_STATUSLINE);
     SendMessageA(StatusLine, SB_SIMPLE, TRUE, 0);
     SetActiveControl(Memo1);
+    BindControlEvents();
+}
+
+void TMainForm::BindControlEvents() {
+    const auto escapeRule = [this](char& key) { Memo1KeyPress(key); };
+    controlEvents_[0].Attach(Memo1, escapeRule);
+    controlEvents_[1].Attach(RadioButton1, escapeRule);
+    controlEvents_[2].Attach(RadioButton2, escapeRule);
+    controlEvents_[3].Attach(
+        Edit1, [this](char& key) { Edit1KeyPress(key); }, [this] { Edit1Exit(); });
 }
 
 void TMainForm::CreateBars() {
@@ -146,6 +168,7 @@ void TMainForm::CreateComponents() {
     NotifyLoaded();
 }
 
+// An error stops the sequence where it is raised: the window opens as far as it got.
 void TMainForm::FormCreate() {
     runningAtom_ = GlobalAddAtomA(kRunningInstanceAtom);
     tk::Application::Instance().SetOnHint([this] { ShowHint(); });
@@ -169,28 +192,34 @@ void TMainForm::FormDestroy() {
 
 void TMainForm::LoadSettings() {
     store_ = std::make_unique<settings::SettingsStore>();
-    // A second start finds this instance through the application window's handle.
-    const auto handle = reinterpret_cast<INT_PTR>(tk::Application::Instance().Handle());
-    store_->StoreNumber(settings::kSection, settings::kHandle, static_cast<std::int32_t>(handle));
+    settings::RecordRunningInstance(*store_, tk::Application::Instance().Handle());
     LoadOptionMark(*FindOption(IDM_UKLADAT_NASTAVENI));
-    StartAtLogonOnFirstRun();
-    for (const OptionSpec& option : Options())
-        if (option.command != IDM_UKLADAT_NASTAVENI) LoadOptionMark(option);
-    shell::RepairAfterMove(*store_, MarkOf(MainMenu1, IDM_SPOUSTET));
-}
-
-// Belongs to the placement step: a start without a stored width is a first run, which switches start
-// at log-on on as the menu command does, when settings are kept.
-void TMainForm::StartAtLogonOnFirstRun() {
-    const bool firstRun = store_->LoadNumber(settings::kSection, settings::kWidth, -1) == -1;
+    const bool firstRun = settings::IsFirstRun(*store_);
+    PlaceWindow(firstRun);
+    // A first run switches start at log-on on as the menu command does, when settings are kept.
     if (firstRun && !MainMenu1.Checked(IDM_SPOUSTET) && MainMenu1.Checked(IDM_UKLADAT_NASTAVENI))
         Spoustetswindows1Click();
+    for (const OptionSpec& option : Options())
+        if (option.command != IDM_UKLADAT_NASTAVENI) LoadOptionMark(option);
+    Recipient.Restore(*store_);
+    CoolBar1.Apply(settings::LoadBands(*store_, CoolBar1.Layout(), IDC_TOOLBAR1));
+    shell::RepairAfterMove(*store_, MarkOf(MainMenu1, IDM_SPOUSTET));
 }
 
 // The check mark as it is counts as the default.
 void TMainForm::LoadOptionMark(const OptionSpec& option) {
     MainMenu1.SetChecked(option.command,
                          store_->LoadFlag(settings::kSection, option.valueName, MainMenu1.Checked(option.command)));
+}
+
+// A first run opens in the middle of the screen; later runs where they were, at least at the minimum size.
+void TMainForm::PlaceWindow(bool firstRun) {
+    SetPlacement(firstRun ? CentredPlacement() : settings::LoadPlacement(*store_));
+}
+
+void TMainForm::SetPlacement(const settings::WindowValues& placement) {
+    SetWindowPos(Handle(), nullptr, placement.left, placement.top, placement.width, placement.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // With the tray option on, the entry routine has already arranged a hidden start.
@@ -200,8 +229,22 @@ void TMainForm::ApplyMinimizedStart() {
 
 void TMainForm::SaveSettings() {
     if (!store_) return;
-    store_->DropValue(settings::kSection, settings::kHandle);
+    if (MainMenu1.Checked(IDM_UKLADAT_NASTAVENI)) settings::SaveValues(*store_, ShownValues());
+    settings::DropRunningInstance(*store_);
     store_.reset();
+}
+
+settings::WindowValues TMainForm::ShownValues() const {
+    RECT frame{};
+    GetWindowRect(Handle(), &frame);
+    settings::WindowValues values;
+    values.left = frame.left;
+    values.top = frame.top;
+    values.width = frame.right - frame.left;
+    values.height = frame.bottom - frame.top;
+    Recipient.Record(values);
+    settings::ReadBands(CoolBar1.Layout(), IDC_TOOLBAR1, values);
+    return values;
 }
 
 void TMainForm::FormResize() {
@@ -306,6 +349,30 @@ void TMainForm::Dotraybaru1Click() {
     ApplyTrayOption();
 }
 
+// Esc hides the program behind its icon or minimises it, and goes no further.
+void TMainForm::Memo1KeyPress(char& key) {
+    if (key != kEscape) return;
+    if (MainMenu1.Checked(IDM_DO_TRAYBARU))
+        HideWindow1Click();
+    else
+        tk::Application::Instance().Minimize();
+    key = 0;
+}
+
+void TMainForm::Edit1KeyPress(char& key) {
+    key = messaging::TypedKey(key);
+    Memo1KeyPress(key);
+}
+
+void TMainForm::Edit1Exit() { Recipient.Leave(); }
+
+// Windows may end the process as soon as the session's end is confirmed: the window goes now,
+// and saves as it goes.
+void TMainForm::EndSession() {
+    tk::Application::Instance().Terminate();
+    DestroyWindow(Handle());
+}
+
 bool TMainForm::CanClose() {
     bool canClose = true;
     FormCloseQuery(canClose);
@@ -391,6 +458,10 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE: LayoutControls(); return 0;
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_ERASEBKGND: return 1;
+    case WM_QUERYENDSESSION: Konec1Click(); return TRUE;  // never in the way of the session's end
+    case WM_ENDSESSION:
+        if (wParam) EndSession();
+        return 0;
     case WM_DESTROY: FormDestroy(); return 0;
     }
     return tk::Form::HandleMessage(message, wParam, lParam);

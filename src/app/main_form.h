@@ -9,7 +9,10 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/main_menu.h"
+#include "messaging/recipient_field.h"
 #include "settings/settings_store.h"
+#include "settings/window_values.h"
+#include "toolkit/control_events.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
 #include "toolkit/image_list.h"
@@ -52,6 +55,12 @@ public:
     void Pridatzastupce1Click();
     void Odstranitzregistru1Click();
 
+    // Key presses in the editor, the mode buttons and the recipient field, and leaving the field;
+    // a key set to 0 never reaches the control.
+    void Memo1KeyPress(char& key);
+    void Edit1KeyPress(char& key);
+    void Edit1Exit();
+
     // Shows the application's current hint in the status line.
     void ShowHint();
 
@@ -66,6 +75,7 @@ private:
     void CreateControls();
     void CreateBars();
     void CreateComponents();
+    void BindControlEvents();
     void ApplyTrayOption();
     void FormCloseQuery(bool& canClose);
     void RunCommand(Command command);
@@ -74,10 +84,15 @@ private:
     void LoadSettings();
     void LoadOptionMark(const OptionSpec& option);
     void StartAtLogonOnFirstRun();
+    void PlaceWindow(bool firstRun);
+    void SetPlacement(const settings::WindowValues& placement);
     // Flips the option's check mark and stores the new state at once.
     void FlipOption(Command command);
     void ApplyMinimizedStart();
     void SaveSettings();
+    // The values saved at exit, as the window shows them now.
+    settings::WindowValues ShownValues() const;
+    void EndSession();
     void FormResize();
     void LayoutControls();
 
@@ -101,6 +116,9 @@ private:
     HWND Edit1 = nullptr;
     HWND Memo1 = nullptr;
     HWND StatusLine = nullptr;
+    messaging::RecipientField Recipient;
+    // Memo1, RadioButton1, RadioButton2, Edit1.
+    tk::ControlEvents controlEvents_[4];
     tk::FontHandle font_;
     tk::AcceleratorTable accelerators_;
     ATOM runningAtom_ = 0;  // the running-instance marker, from creation to destruction

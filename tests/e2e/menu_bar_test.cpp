@@ -124,6 +124,7 @@ TEST_CASE("Right and Left on the dropped-down level open the next and previous s
 TEST_CASE("Alt with an access letter opens that submenu with the focus anywhere in the window") {
     bars::Session session;
     const char letters[kMenuCount] = {'S', 'M', 'V'};
+    const std::string field = drv::WindowText(session.Control(app::IDC_EDIT1));
     for (int control : kFocusable) {
         for (int i = 0; i < kMenuCount; ++i) {
             CAPTURE(control);
@@ -137,7 +138,7 @@ TEST_CASE("Alt with an access letter opens that submenu with the focus anywhere 
     }
     // None of the letters reached a control as typing.
     CHECK(drv::WindowText(session.memo).empty());
-    CHECK(drv::WindowText(session.Control(app::IDC_EDIT1)).empty());
+    CHECK(drv::WindowText(session.Control(app::IDC_EDIT1)) == field);
 }
 
 TEST_CASE("Alt or F10 alone highlights the first menu button: arrows move, Enter or Down opens, Esc leaves") {

@@ -8,6 +8,7 @@
 
 #include "app/commands.h"
 #include "app/main_form.h"
+#include "settings/settings_store.h"
 #include "toolkit/application.h"
 #include "win/user_state.h"
 
@@ -48,6 +49,8 @@ struct MainWindow {
     HWND bars = nullptr, panel = nullptr, memo = nullptr, status = nullptr;
 
     MainWindow() {
+        // As on a first start: no arrangement stored by an earlier window.
+        settings::SettingsStore().DropSection(settings::kSection);
         tk::Application& application = tk::Application::Instance();
         if (!application.Handle()) REQUIRE(application.Initialize("Pebblewire"));
         application.SetMainForm(&form);

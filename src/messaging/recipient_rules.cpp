@@ -1,0 +1,23 @@
+#include "messaging/recipient_rules.h"
+
+#include "messaging/message_dispatch.h"
+#include "toolkit/ansi_text.h"
+
+namespace messaging {
+
+char TypedKey(char key) { return tk::LocaleUpper(std::string_view(&key, 1)).front(); }
+
+std::string RestoredText(std::string_view stored) {
+    return stored.empty() ? std::string(kWorkgroupPlaceholder) : tk::LocaleUpper(stored);
+}
+
+std::string LeftText(std::string_view text) {
+    if (tk::TrimControl(text).empty() || text == kWorkgroupPlaceholder) return std::string(kWorkgroupPlaceholder);
+    return tk::LocaleUpper(text);
+}
+
+std::string StoredText(std::string_view text) {
+    return text == kWorkgroupPlaceholder ? std::string() : std::string(text);
+}
+
+}  // namespace messaging

@@ -1,0 +1,21 @@
+// The recipient field's text rules: names in capitals, and the workgroup placeholder when the
+// field holds no name (see kWorkgroupPlaceholder).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace messaging {
+
+// A typed character as the field receives it: in capitals by the locale's rules.
+char TypedKey(char key);
+// A stored name as the field shows it at start: in capitals, or the placeholder for none.
+// Blanks are shown as they were stored.
+std::string RestoredText(std::string_view stored);
+// The field's text once the user leaves it: the placeholder when nothing but blanks remain,
+// else in capitals; the placeholder itself stays.
+std::string LeftText(std::string_view text);
+// The field's text as it is stored: empty for the placeholder.
+std::string StoredText(std::string_view text);
+
+}  // namespace messaging

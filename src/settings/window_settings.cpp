@@ -1,0 +1,56 @@
+#include "settings/window_settings.h"
+
+namespace settings {
+
+namespace {
+
+// No stored width reads back as this.
+constexpr std::int32_t kNoWidth = -1;
+
+void Load(const SettingsStore& store, const char* name, std::int32_t& value) {
+    value = store.LoadNumber(kSection, name, value);
+}
+void Load(const SettingsStore& store, const char* name, bool& value) { value = store.LoadFlag(kSection, name, value); }
+void Load(const SettingsStore& store, const char* name, std::string& value) {
+    value = store.LoadText(kSection, name, value);
+}
+
+void Store(SettingsStore& store, const char* name, std::int32_t value) { store.StoreNumber(kSection, name, value); }
+void Store(SettingsStore& store, const char* name, bool value) { store.StoreFlag(kSection, name, value); }
+void Store(SettingsStore& store, const char* name, const std::string& value) { store.StoreText(kSection, name, value); }
+
+}  // namespace
+
+void RecordRunningInstance(SettingsStore& store, HWND applicationWindow) {
+    store.StoreNumber(kSection, kHandle, static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(applicationWindow)));
+}
+
+void DropRunningInstance(SettingsStore& store) { store.DropValue(kSection, kHandle); }
+
+bool IsFirstRun(const SettingsStore& store) { return store.LoadNumber(kSection, kWidth, kNoWidth) == kNoWidth; }
+
+void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values) {
+    for (const StoredValue& value : WindowValueTable())
+        if (value.step == step) std::visit([&](auto field) { Load(store, value.name, values.*field); }, value.field);
+}
+
+WindowValues LoadPlacement(const SettingsStore& store) {
+    WindowValues values;
+    LoadValues(store, LoadStep::Placement, values);
+    LimitToMinimum(values);
+    return values;
+}
+
+tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown, unsigned toolBar1) {
+    WindowValues values;
+    ReadBands(shown, toolBar1, values);
+    LoadValues(store, LoadStep::Bands, values);
+    return ArrangeBands(shown, values, toolBar1);
+}
+
+void SaveValues(SettingsStore& store, const WindowValues& values) {
+    for (const StoredValue& value : WindowValueTable())
+        std::visit([&](auto field) { Store(store, value.name, values.*field); }, value.field);
+}
+
+}  // namespace settings
