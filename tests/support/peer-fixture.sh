@@ -1,11 +1,10 @@
 #!/bin/sh
-# Fixture of net.exe's tests against real peers, inside two network namespaces of its own joined
-# by a veth pair (198.18.12.1/24 and .2/24, the range kept for such tests; no route beyond), so
-# that nothing reaches any other network. `setup DIR NET_EXE`: in the sender's namespace, smbd on
-# 127.0.0.1:139 writing each message it receives to DIR/messages, and a Wine prefix (DIR/prefix)
-# with net.exe whose wineserver runs there, so every socket net.exe opens lies in the namespace;
-# in the peer's, a listener keeping each datagram to UDP port 138 in DIR/datagrams.
-# `run DIR COMMAND...` runs a command in the sender's namespace; `cleanup DIR` ends all of it.
+# net.exe's peers, in two network namespaces joined by a veth pair (198.18.12.1/24 and .2/24, the
+# range kept for tests; no route beyond). `setup DIR NET_EXE`: in the sender's, smbd on
+# 127.0.0.1:139 keeping each message in DIR/messages, and a Wine prefix (DIR/prefix) with net.exe
+# whose wineserver runs there, so every socket net.exe opens lies in the namespace; in the peer's,
+# a listener keeping each datagram to UDP port 138 in DIR/datagrams. `run DIR COMMAND...` runs a
+# command in the sender's namespace; `cleanup DIR` ends it all.
 set -eu
 action=$1
 dir=$2
@@ -24,14 +23,12 @@ wait_listening() {
         sleep 0.1
     done
 }
-stop() {
-    [ ! -f "$1" ] || kill "$(cat "$1")" 2>/dev/null || true
-    rm -f "$1"
-}
 cleanup() {
     "$support/wine-fixture.sh" cleanup "$dir/prefix"
-    stop "$dir/smbd.pid"
-    stop "$dir/listener.pid"
+    for pid in "$dir/smbd.pid" "$dir/listener.pid"; do
+        [ ! -f "$pid" ] || kill "$(cat "$pid")" 2>/dev/null || true
+        rm -f "$pid"
+    done
     ip netns del "${ns}s" 2>/dev/null || true
     ip netns del "${ns}p" 2>/dev/null || true
 }

@@ -70,20 +70,3 @@ TEST_CASE("only a positive answer to our own query gives an address") {
         if (row.kind == NameAnswer::kFound) CHECK(answer.address == 0xC6120C02u);
     }
 }
-
-TEST_CASE("session packets carry their length in 17 bits") {
-    CHECK(SessionMessage(std::string(0x10005, 'x')).substr(0, 4) == Bytes({0, 1, 0, 5}));
-    struct Row {
-        std::string header;
-        std::uint32_t type;
-        std::size_t length;
-    } rows[] = {
-        {Bytes({0x82, 0, 0, 0}), kPositiveSessionResponse, 0},
-        {Bytes({0x00, 0x01, 0xFF, 0xFF}), kSessionMessage, 0x1FFFF},
-        {Bytes({0x00, 0xFE, 0x01, 0x02}), kSessionMessage, 0x102},  // flags other than the length bit
-    };
-    for (const Row& row : rows) {
-        CHECK(ParseSessionHeader(row.header).type == row.type);
-        CHECK(ParseSessionHeader(row.header).length == row.length);
-    }
-}
