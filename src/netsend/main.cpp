@@ -50,6 +50,8 @@ int main() {
     const LocalNames local = LoadLocalNames();
     const bool ownGroup = command->target == Target::kGroup && command->name.empty();
     const std::string recipient = tk::LocaleUpper(ownGroup ? local.workgroup : command->name);
-    const std::string subject = command->target == Target::kGroup ? "pracovní skupinu " + recipient : recipient;
-    return Finish(Send(*command, local, recipient), subject);
+    const Delivery delivery = Send(*command, local, recipient);
+    // A name too long is told as the name alone, a group's or not.
+    const bool aboutGroup = command->target == Target::kGroup && delivery.outcome != Outcome::kNameTooLong;
+    return Finish(delivery, aboutGroup ? "pracovní skupinu " + recipient : recipient);
 }

@@ -233,6 +233,8 @@ TEST_CASE("net.exe by hand: what arrives where, what it says and how it ends") {
         {"1", "send NIKDO x", 2, "Jméno NIKDO nebylo v síti nalezeno; zpráva nebyla odeslána.\r\n"},
         {"0", "send SESTNACTZNAKUUUU x", 2,
          "Jméno SESTNACTZNAKUUUU je delší než 15 znaků; zpráva nebyla odeslána.\r\n"},
+        {"1", "send /domain:SESTNACTZNAKUUUU x", 2,
+         "Jméno SESTNACTZNAKUUUU je delší než 15 znaků; zpráva nebyla odeslána.\r\n"},
         {"1", "send /users x", 2,
          "Tento příkaz nemá vlastní sezení s uživateli; zpráva pro /USERS nebyla odeslána.\r\n"},
         {"1", "send", 1, "Použití: NET SEND {jméno | * | /DOMAIN[:jméno] | /USERS} zpráva\r\n"},
