@@ -7,21 +7,20 @@ build=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 support=$root/tests/support
 exe=$build/src/pebblewire.exe
-recorder=$build/tests/recorder.exe
+net=$build/src/net.exe
 mkdir -p "$(dirname "$prefix")"
-[ -f "$recorder" ] || cmake --build "$build" --target recorder >/dev/null
+[ -f "$net" ] || cmake --build "$build" --target netsend_command >/dev/null
 
 if [ -n "${DISPLAY:-}" ]; then
     export PW_KEEP_DISPLAY=1
 fi
-"$support/wine-fixture.sh" setup "$prefix" "$recorder"
+# The prefix's messenger command is the project's own net.exe, which delivers for real.
+"$support/wine-fixture.sh" setup "$prefix" "$net"
 export WINEPREFIX=$prefix
 . "$support/wine-env.sh"
-# What the messenger stand-in records goes beside the prefix.
-export PW_RECORDER_LOG="$(winepath -w "$prefix.net.log" 2>/dev/null)"
 
 if [ -n "${PW_KEEP_DISPLAY:-}" ]; then
-    echo "Pebblewire runs; messages it sends are recorded in $prefix.net.log"
+    echo "Pebblewire runs; it sends with the project's net.exe"
     wine "$exe"
     "$support/wine-fixture.sh" cleanup "$prefix"
     exit 0

@@ -1,0 +1,33 @@
+// Delivering a message: to one messenger over a NetBIOS session, or to a group as a datagram on
+// the local subnets.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "netsend/report.h"
+
+namespace netsend {
+
+// Everything in the OEM code page, the text already within its limit.
+struct Message {
+    std::string computer;  // the sending workstation
+    std::string from;      // the sending user
+    std::string to;        // the messenger name or the group
+    std::string text;
+};
+
+struct Delivery {
+    Delivery(Outcome result = Outcome::kSent, std::string code = {}) : outcome(result), detail(std::move(code)) {}
+    Outcome outcome;
+    std::string detail;  // the error code, for the line that reports a failure
+};
+
+// To the messenger `message.to` at `address` (host order).
+Delivery DeliverMessage(std::uint32_t address, const Message& message);
+
+// To the group `message.to`, one datagram on each subnet that takes broadcasts.
+Delivery BroadcastMessage(const Message& message);
+
+}  // namespace netsend

@@ -1,0 +1,57 @@
+// net.exe: the messenger command for systems that have none. It takes the system's command line,
+//   net send {name | * | /domain[:name] | /users} message
+// delivers the message over NetBIOS and ends with a line in Czech and an exit status.
+#include <windows.h>
+
+#include "netsend/config.h"
+#include "netsend/console.h"
+#include "netsend/deliver.h"
+#include "netsend/netbios.h"
+#include "netsend/resolve.h"
+#include "netsend/send_command.h"
+#include "netsend/smb.h"
+#include "netsend/sockets.h"
+#include "toolkit/ansi_text.h"
+
+namespace {
+
+using namespace netsend;
+
+int Finish(const Delivery& delivery, std::string_view subject) {
+    PrintLine(OutcomeLine(delivery.outcome, subject, delivery.detail), delivery.outcome != Outcome::kSent);
+    return ExitStatus(delivery.outcome);
+}
+
+Delivery Send(const SendCommand& command, const LocalNames& local, const std::string& recipient) {
+    const bool group = command.target == Target::kGroup;
+    Message message{ToOem(local.computer), ToOem(local.user), ToOem(recipient), ToOem(command.text)};
+    if (message.to.size() > kNameLength) return {Outcome::kNameTooLong};
+    const Config config = LoadConfig();
+    if (group && !config.broadcasts) return {Outcome::kBroadcastsOff};
+    const std::size_t limit = group ? kBroadcastLimit : kMessageLimit;
+    if (message.text.size() > limit) {
+        message.text.resize(limit);
+        PrintLine(CutNotice(limit), false);
+    }
+    const Winsock winsock;
+    if (winsock.Started()) return {Outcome::kNetworkError, std::to_string(winsock.Started())};
+    if (group) return BroadcastMessage(message);
+    const auto address = ResolveName(message.to, config);
+    if (!address) return {Outcome::kNameNotFound};
+    return DeliverMessage(*address, message);
+}
+
+}  // namespace
+
+int main() {
+    const auto command = ParseSendCommand(GetCommandLineA());
+    if (!command) return Finish({Outcome::kUsage}, {});
+    if (command->target == Target::kUsers) return Finish({Outcome::kUsersUnsupported}, {});
+    const LocalNames local = LoadLocalNames();
+    const bool ownGroup = command->target == Target::kGroup && command->name.empty();
+    const std::string recipient = tk::LocaleUpper(ownGroup ? local.workgroup : command->name);
+    const Delivery delivery = Send(*command, local, recipient);
+    // A name too long is told as the name alone, a group's or not.
+    const bool aboutGroup = command->target == Target::kGroup && delivery.outcome != Outcome::kNameTooLong;
+    return Finish(delivery, aboutGroup ? "pracovní skupinu " + recipient : recipient);
+}

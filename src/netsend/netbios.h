@@ -1,0 +1,62 @@
+// NetBIOS over TCP/IP as RFC 1001/1002 lay it down: names on the wire, the name query and its
+// answer, the session service's request, replies and framing, and the datagram that carries a
+// mailslot message to a group.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace netsend {
+
+constexpr std::uint16_t kNamePort = 137;
+constexpr std::uint16_t kDatagramPort = 138;
+constexpr std::uint16_t kSessionPort = 139;
+
+// A name has at most 15 bytes; the sixteenth says which service it stands for.
+constexpr std::size_t kNameLength = 15;
+constexpr unsigned char kWorkstationSuffix = 0x00;
+constexpr unsigned char kMessengerSuffix = 0x03;
+
+// The 34 bytes of a name on the wire: the length 32, the first-level encoding of the name padded
+// with blanks to 15 bytes and the suffix, and the empty scope. A longer name is cut at 15 bytes.
+std::string EncodeName(std::string_view name, unsigned char suffix);
+
+// ---- name service ----
+// A query for the name, to a name server (WINS) or, with `broadcast`, to every node of the subnet.
+std::string NameQuery(std::uint16_t id, std::string_view name, unsigned char suffix, bool broadcast);
+
+struct NameAnswer {
+    enum Kind { kNoAnswer, kNotFound, kFound } kind = kNoAnswer;
+    std::uint32_t address = 0;  // host order, for kFound
+};
+// What a received packet says to query `id`: nothing (another packet, a malformed one, a "wait"),
+// that the name is unknown, or the first address of a positive answer.
+NameAnswer ParseNameAnswer(std::string_view packet, std::uint16_t id);
+
+// ---- session service ----
+constexpr std::size_t kSessionHeaderSize = 4;
+constexpr std::uint32_t kSessionMessage = 0x00;
+constexpr std::uint32_t kPositiveSessionResponse = 0x82;
+constexpr std::uint32_t kNegativeSessionResponse = 0x83;
+constexpr std::uint32_t kRetargetSessionResponse = 0x84;
+
+// A request for a session with the called name's messenger, from the calling workstation.
+std::string SessionRequest(std::string_view called, std::string_view calling);
+// A session message carrying one SMB.
+std::string SessionMessage(std::string_view payload);
+
+struct SessionHeader {
+    std::uint32_t type = 0;
+    std::size_t length = 0;  // of what follows the header
+};
+SessionHeader ParseSessionHeader(std::string_view header);
+
+// ---- datagram service ----
+// A direct group datagram from the workstation `source` at `sourceAddress` (host order) to the
+// group's messenger name, carrying `userData` in one piece.
+std::string GroupDatagram(std::uint16_t id, std::uint32_t sourceAddress, std::string_view source,
+                          std::string_view group, std::string_view userData);
+
+}  // namespace netsend

@@ -1,0 +1,80 @@
+#include "netsend/resolve.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "netsend/lmhosts.h"
+#include "netsend/netbios.h"
+#include "netsend/sockets.h"
+#include "toolkit/handles.h"
+
+namespace netsend {
+
+namespace {
+constexpr char kLmhostsPath[] = "\\drivers\\etc\\lmhosts";
+constexpr DWORD kLargestLmhosts = 1 << 20;  // more than any hand-kept file
+constexpr int kQueryTries = 3;
+constexpr DWORD kQueryWaitMs = 750;
+
+std::optional<std::uint32_t> FromLmhosts(std::string_view name) {
+    char directory[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(directory, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return std::nullopt;
+    const std::string path = std::string(directory, length) + kLmhostsPath;
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    const tk::UniqueHandle<HANDLE, CloseHandle> owner(file);
+    std::string text(kLargestLmhosts, '\0');
+    DWORD got = 0;
+    if (!ReadFile(file, text.data(), kLargestLmhosts, &got, nullptr)) return std::nullopt;
+    text.resize(got);
+    return LmhostsAddress(text, name);
+}
+
+std::optional<std::uint32_t> FromHostResolver(std::string_view name) {
+    const hostent* host = gethostbyname(std::string(name).c_str());
+    if (!host || host->h_addrtype != AF_INET || host->h_length != sizeof(in_addr) || !host->h_addr_list[0])
+        return std::nullopt;
+    in_addr address;
+    std::memcpy(&address, host->h_addr_list[0], sizeof address);
+    return ntohl(address.s_addr);
+}
+
+// Asks the servers (or, broadcasting, the subnets) for the name's messenger, a few times.
+std::optional<std::uint32_t> Query(std::string_view name, const std::vector<std::uint32_t>& servers, bool broadcast) {
+    Socket socket;
+    if (servers.empty() || OpenDatagramSocket(0, socket)) return std::nullopt;
+    const std::uint16_t id = NewPacketId();
+    const std::string query = NameQuery(id, name, kMessengerSuffix, broadcast);
+    for (int attempt = 0; attempt < kQueryTries; ++attempt) {
+        for (const std::uint32_t server : servers) SendDatagram(socket, server, kNamePort, query);
+        const DWORD start = GetTickCount();
+        std::string packet;
+        for (DWORD waited = 0; waited < kQueryWaitMs; waited = GetTickCount() - start) {
+            if (ReceiveDatagram(socket, kQueryWaitMs - waited, packet)) break;
+            const NameAnswer answer = ParseNameAnswer(packet, id);
+            if (answer.kind == NameAnswer::kFound) return answer.address;
+            // A name server's "no such name" is final; on a subnet another node may still answer.
+            if (answer.kind == NameAnswer::kNotFound && !broadcast) return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+}  // namespace
+
+std::uint16_t NewPacketId() { return std::uint16_t(GetTickCount() ^ (GetCurrentProcessId() << 4)); }
+
+std::optional<std::uint32_t> ResolveName(std::string_view name, const Config& config) {
+    if (const auto address = FromLmhosts(name)) return address;
+    if (const auto address = FromHostResolver(name)) return address;
+    if (config.winsServer) {
+        if (const auto address = Query(name, {*config.winsServer}, false)) return address;
+    }
+    if (!config.broadcasts) return std::nullopt;
+    std::vector<std::uint32_t> broadcasts;
+    for (const Subnet& subnet : BroadcastSubnets()) broadcasts.push_back(subnet.broadcast);
+    return Query(name, broadcasts, true);
+}
+
+}  // namespace netsend

@@ -1,0 +1,68 @@
+// Winsock as the command uses it: every wait bounded, every socket closed when it goes.
+#pragma once
+
+#include <winsock2.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace netsend {
+
+// 0, or the Winsock error of the failed step.
+using Status = int;
+constexpr Status kTimedOut = WSAETIMEDOUT;  // a bounded wait ran out
+constexpr Status kClosed = WSAECONNRESET;   // the peer ended the connection
+
+// Winsock started for the program's lifetime.
+class Winsock {
+public:
+    Winsock();
+    ~Winsock();
+    Winsock(const Winsock&) = delete;
+    Winsock& operator=(const Winsock&) = delete;
+    Status Started() const { return status_; }
+
+private:
+    Status status_;
+};
+
+class Socket {
+public:
+    Socket() = default;
+    explicit Socket(SOCKET socket) : socket_(socket) {}
+    Socket(Socket&& other) noexcept : socket_(other.socket_) { other.socket_ = INVALID_SOCKET; }
+    Socket& operator=(Socket&& other) noexcept;
+    Socket(const Socket&) = delete;
+    Socket& operator=(const Socket&) = delete;
+    ~Socket();
+
+    SOCKET Get() const { return socket_; }
+    explicit operator bool() const { return socket_ != INVALID_SOCKET; }
+
+private:
+    SOCKET socket_ = INVALID_SOCKET;
+};
+
+// Addresses and ports are in host order throughout.
+Status Connect(std::uint32_t address, std::uint16_t port, DWORD ms, Socket& connected);
+Status SendAll(const Socket& socket, std::string_view bytes);
+// Exactly `count` bytes, each wait at most `ms`.
+Status ReceiveExactly(const Socket& socket, std::size_t count, DWORD ms, std::string& bytes);
+
+// A datagram socket that may broadcast, bound to `port` where that is free and else to any port.
+Status OpenDatagramSocket(std::uint16_t port, Socket& opened);
+Status SendDatagram(const Socket& socket, std::uint32_t address, std::uint16_t port, std::string_view bytes);
+// The next datagram within `ms`.
+Status ReceiveDatagram(const Socket& socket, DWORD ms, std::string& bytes);
+
+// The local subnets that take broadcasts: the interface's own address and the subnet's
+// broadcast address.
+struct Subnet {
+    std::uint32_t address;
+    std::uint32_t broadcast;
+};
+std::vector<Subnet> BroadcastSubnets();
+
+}  // namespace netsend

@@ -1,0 +1,45 @@
+#include <doctest/doctest.h>
+
+#include <optional>
+#include <string>
+
+#include "netsend/send_command.h"
+
+using netsend::Target;
+
+TEST_CASE("the send command is read as the system's messenger command takes it") {
+    struct Row {
+        const char* line;
+        std::optional<Target> target;  // nothing: not a send command
+        const char* name;
+        const char* text;
+    } rows[] = {
+        // As Pebblewire starts it: the program's path quoted, the text after one blank, all of it.
+        {"\"C:\\windows\\system32\\net.exe\" send NOVAK Ahoj\r\n \"já\" ", Target::kName, "NOVAK", "Ahoj\r\n \"já\" "},
+        {"net send NOVAK   tři mezery", Target::kName, "NOVAK", "  tři mezery"},
+        {"\"C:\\Program Files\\net.exe\"send\tnovak x", Target::kName, "novak", "x"},
+        {"net SeNd * vám všem", Target::kGroup, "", "vám všem"},
+        {"net send /DOMAIN: x", Target::kGroup, "", "x"},
+        {"net send /Domain:UCETNI x y", Target::kGroup, "UCETNI", "x y"},
+        // A recipient with a blank: quoted it is one name, unquoted its second word starts the text.
+        {"net send \"PC 12\" ahoj", Target::kName, "PC 12", "ahoj"},
+        {"net send ŠÉF ÚČTÁRNY x", Target::kName, "ŠÉF", "ÚČTÁRNY x"},
+        {"net send \"/domain:X\" y", Target::kName, "/domain:X", "y"},
+        {"net send  \t ", std::nullopt, "", ""},
+        {"net sendx NOVAK x", std::nullopt, "", ""},
+        {"net view NOVAK", std::nullopt, "", ""},
+        {"net send /broadcast x", std::nullopt, "", ""},
+        {"net send \"PC 12 ahoj", std::nullopt, "", ""},
+        {"net send \"\" ahoj", std::nullopt, "", ""},
+        {"\"C:\\net.exe send NOVAK x", std::nullopt, "", ""},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(std::string(row.line));
+        const auto command = netsend::ParseSendCommand(row.line);
+        REQUIRE(command.has_value() == row.target.has_value());
+        if (!command) continue;
+        CHECK(command->target == *row.target);
+        CHECK(command->name == row.name);
+        CHECK(command->text == row.text);
+    }
+}
