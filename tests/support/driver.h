@@ -10,7 +10,7 @@
 
 namespace drv {
 
-constexpr DWORD kWait = 10000;  // default bound of every wait, milliseconds
+constexpr DWORD kWait = 20000;  // default bound of every wait, milliseconds: generous for a loaded machine
 
 // Environment variable of the driver's own process, empty when unset.
 std::string Env(const char* name);
