@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 RUN_PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/pebblewire
 
-.PHONY: run test deps build-native build-win32 clean
+.PHONY: run test bench dist deps build-native build-win32 clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -19,6 +19,14 @@ build-win32: deps
 test: build-native build-win32
 	@ctest --preset native -j $(JOBS)
 	@ctest --preset win32 -j $(JOBS)
+
+# Start-up, send and resource figures against baseline programs; not part of the tests.
+bench: build-win32
+	@sh bench/run-bench.sh build/win32
+
+# The release archive: the exe, a Czech and an English readme, their SHA-256 checksums.
+dist: build-win32
+	@sh tools/dist.sh
 
 run: build-win32
 	@sh tools/run.sh "$(RUN_PREFIX)" build/win32

@@ -1,6 +1,5 @@
 #include "shell/shortcut_path.h"
 
-#include <cstdio>
 #include <iterator>
 
 namespace shell {
@@ -56,8 +55,9 @@ std::string ComErrorText(std::string_view systemMessage, std::uint32_t code) {
            (static_cast<unsigned char>(systemMessage.back()) <= ' ' || systemMessage.back() == '.'))
         systemMessage.remove_suffix(1);
     if (!systemMessage.empty()) return std::string(systemMessage);
-    char text[32];
-    std::snprintf(text, sizeof text, "OLE error %.8x", static_cast<unsigned>(code));
+    // Eight hex digits by hand: the C library's formatter would bring its floating-point code along.
+    std::string text = "OLE error ";
+    for (int shift = 28; shift >= 0; shift -= 4) text += "0123456789abcdef"[(code >> shift) & 0xFu];
     return text;
 }
 

@@ -14,36 +14,19 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "e2e/tray_support.h"
 #include "support/driver.h"
+
+using namespace tray_support;
 
 namespace {
 
-constexpr char kTrayWindowClass[] = "PebblewireTrayIcon";
-constexpr UINT kIconId = 1;
 constexpr UINT kCallbackMessage = 0x800;
-constexpr DWORD kIconDataSize = 88;
-
-// The shell's record for the program's icon, naming nothing to change.
-NOTIFYICONDATAA IconKey(HWND owner) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = kIconDataSize;
-    data.hWnd = owner;
-    data.uID = kIconId;
-    return data;
-}
-
-// Whether the shell holds the icon: it accepts a change only to an icon it has.
-bool IconPresent(HWND owner) {
-    NOTIFYICONDATAA data = IconKey(owner);
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != 0;
-}
 
 bool DeleteIcon(HWND owner) {
     NOTIFYICONDATAA data = IconKey(owner);
     return Shell_NotifyIconA(NIM_DELETE, &data) != 0;
 }
-
-HWND Taskbar() { return FindWindowA("Shell_TrayWnd", nullptr); }
 
 // How many colours the rightmost `width` pixels of the taskbar show: one for the bare bar.
 size_t ColoursAtRightEnd(int width) {
@@ -55,26 +38,6 @@ size_t ColoursAtRightEnd(int width) {
     ReleaseDC(nullptr, screen);
     return colours.size();
 }
-
-// Where the program's icon sits: the first icon from the taskbar's right end.
-POINT IconPoint() {
-    const RECT bar = drv::WindowRectOf(Taskbar());
-    return {bar.right - 10, (bar.top + bar.bottom) / 2};
-}
-
-// Presses and releases mouse buttons where the pointer is put, as the user's hand does.
-void MouseAt(POINT at, std::initializer_list<DWORD> buttonEvents) {
-    REQUIRE(drv::PlacePointer(at));
-    for (DWORD flags : buttonEvents) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flags;
-        SendInput(1, &input, sizeof input);
-        Sleep(30);
-    }
-}
-
-void RightClickIcon() { MouseAt(IconPoint(), {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}); }
 
 void DoubleClickIcon() {
     MouseAt(IconPoint(), {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
@@ -103,19 +66,6 @@ Picture Capture(const RECT& area) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return picture;
-}
-
-BOOL CALLBACK FindMenuWindow(HWND window, LPARAM found) {
-    if (drv::ClassName(window) != "#32768" || !IsWindowVisible(window)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-// The open menu window of a thread, or null.
-HWND MenuWindowOf(DWORD threadId) {
-    HWND found = nullptr;
-    EnumThreadWindows(threadId, &FindMenuWindow, reinterpret_cast<LPARAM>(&found));
-    return found;
 }
 
 // A window's picture once it has settled: two takes in a row agree.

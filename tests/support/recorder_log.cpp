@@ -55,7 +55,10 @@ std::vector<LaunchRecord> ReadRecorderLog() {
         const bool hasShow = showAt != std::string::npos && showAt > exeAt;
         const size_t exeEnd = hasShow ? showAt : lenAt;
         const int show = hasShow ? std::atoi(header.c_str() + showAt + 6) : -1;
-        records.push_back({header.substr(exeAt + 5, exeEnd - exeAt - 5), bytes.substr(headerEnd + 1, length), show});
+        const unsigned long long time =
+            header.starts_with("time=") ? std::strtoull(header.c_str() + 5, nullptr, 10) : 0;
+        records.push_back(
+            {header.substr(exeAt + 5, exeEnd - exeAt - 5), bytes.substr(headerEnd + 1, length), show, time});
         at = headerEnd + 1 + length + 1;
     }
     return records;

@@ -9,9 +9,10 @@
 namespace drv {
 
 struct LaunchRecord {
-    std::string exe;          // module path of the recorder that ran
-    std::string commandLine;  // its exact command-line bytes
-    int show = -1;            // the show command it was started with, -1 when none was given
+    std::string exe;              // module path of the recorder that ran
+    std::string commandLine;      // its exact command-line bytes
+    int show = -1;                // the show command it was started with, -1 when none was given
+    unsigned long long time = 0;  // when it started: wall-clock milliseconds since 1601
 };
 
 // The log file the recorders of this driver process write to.

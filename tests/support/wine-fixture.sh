@@ -50,6 +50,11 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\DllOverrides]
 "winemenubuilder.exe"=""
 REG
+    # Tests and the benchmark start with no instance: a Run value that a first run or a scenario
+    # left would have the log-on below start one in the background.
+    if [ -n "${PW_NO_LOGON_START:-}" ]; then
+        printf '\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"Pebblewire"=-\n' >> "$reg"
+    fi
     wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
     rm -f "$reg"
 }
