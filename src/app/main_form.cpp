@@ -98,6 +98,7 @@ bool TMainForm::Create() {
     CreateBars();
     CreateComponents();
     tk::Guarded([this] { FormCreate(); });
+    created_ = true;
     LayoutControls();
     return true;
 }
@@ -253,7 +254,8 @@ void TMainForm::FormResize() {
 }
 
 void TMainForm::LayoutControls() {
-    if (!Memo1) return;  // WM_SIZE during creation, before the controls exist
+    // Creation sizes the window, fills the bands and changes the font: one layout at its end serves.
+    if (!created_) return;
     RECT client;
     GetClientRect(Handle(), &client);
     // The band container takes the height its rows need; the rest is placed in one batch below it.

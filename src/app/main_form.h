@@ -121,6 +121,7 @@ private:
     tk::ControlEvents controlEvents_[4];
     tk::FontHandle font_;
     tk::AcceleratorTable accelerators_;
+    bool created_ = false;  // the controls are laid out once creation is over
     ATOM runningAtom_ = 0;  // the running-instance marker, from creation to destruction
     std::unique_ptr<settings::SettingsStore> store_;
     tk::PopupMenu PopupTray{this};
