@@ -326,17 +326,15 @@ void TMainForm::HideWindow1Click() { TrayIcon1->HideMainWindow(); }
 // No question about unsaved text: the program keeps no record of changes. The remembered name stays.
 void TMainForm::Nova1Click() { tk::SetText(Memo1, ""); }
 
-void TMainForm::Otevrit1Click() {
-    const std::string path = messaging::RunFileDialog(LastFileName, false);
-    if (path.empty()) return;
-    messaging::LoadMessage(Memo1, path);
-    LastFileName = path;
-}
+void TMainForm::Otevrit1Click() { RunFileCommand(false, messaging::LoadMessage); }
 
-void TMainForm::Ulozitjako1Click() {
-    const std::string path = messaging::RunFileDialog(LastFileName, true);
+void TMainForm::Ulozitjako1Click() { RunFileCommand(true, messaging::SaveMessage); }
+
+// The dialog proposes the last name; a name is remembered only once its file was read or written.
+void TMainForm::RunFileCommand(bool forSaving, void (*transfer)(HWND editor, const std::string& path)) {
+    const std::string path = messaging::RunFileDialog(LastFileName, forSaving);
     if (path.empty()) return;
-    messaging::SaveMessage(Memo1, path);
+    transfer(Memo1, path);
     LastFileName = path;
 }
 

@@ -78,6 +78,7 @@ private:
     void BindControlEvents();
     void ApplyTrayOption();
     void FormCloseQuery(bool& canClose);
+    void RunFileCommand(bool forSaving, void (*transfer)(HWND editor, const std::string& path));
     void RunCommand(Command command);
     void FormCreate();
     void FormDestroy();
