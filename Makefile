@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 RUN_PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/pebblewire
 
-.PHONY: run test deps build-native build-win32 clean
+.PHONY: run test soak deps build-native build-win32 clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -16,9 +16,15 @@ build-win32: deps
 	@cmake --build --preset win32 -j $(JOBS)
 	@echo "pebblewire.exe: $$(stat -c %s build/win32/src/pebblewire.exe) bytes"
 
+# `test` and `soak` end with the reliability table, passed or not.
 test: build-native build-win32
 	@ctest --preset native -j $(JOBS)
-	@ctest --preset win32 -j $(JOBS)
+	@rm -f build/win32/reliability.txt
+	@ctest --preset win32 -j $(JOBS); status=$$?; cat build/win32/reliability.txt 2>/dev/null; exit $$status
+
+soak: build-win32
+	@rm -f build/win32/reliability.txt
+	@ctest --preset win32 -C soak -R '^reliability\.soak$$'; status=$$?; cat build/win32/reliability.txt 2>/dev/null; exit $$status
 
 run: build-win32
 	@sh tools/run.sh "$(RUN_PREFIX)" build/win32
