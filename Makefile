@@ -2,7 +2,9 @@
 JOBS ?= $(shell nproc)
 RUN_PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/pebblewire
 
-.PHONY: run test soak deps build-native build-win32 clean
+FUZZ_SECONDS ?= 30
+
+.PHONY: run test soak fuzz deps build-native build-win32 clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -25,6 +27,13 @@ test: build-native build-win32
 soak: build-win32
 	@rm -f build/win32/reliability.txt
 	@ctest --preset win32 -C soak -R '^reliability\.soak$$'; status=$$?; cat build/win32/reliability.txt 2>/dev/null; exit $$status
+
+# Each fuzz target for FUZZ_SECONDS, built with clang's libFuzzer, AddressSanitizer and UBSan.
+fuzz: deps
+	@cmake -S . -B build/fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	       -DPW_FUZZ=ON >/dev/null
+	@cmake --build build/fuzz -j $(JOBS) --target fuzz_targets
+	@sh tests/fuzz/run.sh build/fuzz/tests/fuzz $(FUZZ_SECONDS)
 
 run: build-win32
 	@sh tools/run.sh "$(RUN_PREFIX)" build/win32
