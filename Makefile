@@ -2,7 +2,9 @@
 JOBS ?= $(shell nproc)
 RUN_PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/pebblewire
 
-.PHONY: run test bench dist deps build-native build-win32 clean
+FUZZ_SECONDS ?= 30
+
+.PHONY: run test soak fuzz bench dist deps build-native build-win32 clean
 
 deps:
 	@sh tools/install-deps.sh
@@ -16,9 +18,22 @@ build-win32: deps
 	@cmake --build --preset win32 -j $(JOBS)
 	@echo "pebblewire.exe: $$(stat -c %s build/win32/src/pebblewire.exe) bytes"
 
+# `test` and `soak` end with the reliability table, passed or not.
 test: build-native build-win32
 	@ctest --preset native -j $(JOBS)
-	@ctest --preset win32 -j $(JOBS)
+	@rm -f build/win32/reliability.txt
+	@ctest --preset win32 -j $(JOBS); status=$$?; cat build/win32/reliability.txt 2>/dev/null; exit $$status
+
+soak: build-win32
+	@rm -f build/win32/reliability.txt
+	@ctest --preset win32 -C soak -R '^reliability\.soak$$'; status=$$?; cat build/win32/reliability.txt 2>/dev/null; exit $$status
+
+# Each fuzz target for FUZZ_SECONDS, built with clang's libFuzzer, AddressSanitizer and UBSan.
+fuzz: deps
+	@cmake -S . -B build/fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug \
+	       -DPW_FUZZ=ON >/dev/null
+	@cmake --build build/fuzz -j $(JOBS) --target fuzz_targets
+	@sh tests/fuzz/run.sh build/fuzz/tests/fuzz $(FUZZ_SECONDS)
 
 # Start-up, send and resource figures against baseline programs; not part of the tests.
 bench: build-win32

@@ -182,13 +182,13 @@ void TMainForm::FormCreate() {
     LoadSettings();
     ApplyTrayOption();
     ApplyMinimizedStart();
-    if (MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU)) messaging::LoadLastMessage(Memo1);
+    if (MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU)) lastMessageUnread_ = !messaging::LoadLastMessage(Memo1);
 }
 
 void TMainForm::FormDestroy() {
     SaveSettings();
     GlobalDeleteAtom(runningAtom_);
-    messaging::KeepLastMessage(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
+    messaging::KeepLastMessage(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), lastMessageUnread_);
 }
 
 void TMainForm::LoadSettings() {

@@ -130,6 +130,8 @@ private:
     std::unique_ptr<trayicon::TCoolTrayIcon> TrayIcon1;
     // The file last opened or saved through the dialogs, proposed by the next one.
     std::string LastFileName;
+    // The last-message file was there at the start but could not be loaded.
+    bool lastMessageUnread_ = false;
 };
 
 }  // namespace app

@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -121,10 +122,24 @@ bool IsApplicationWindow(HWND window) {
            std::string_view(className) == tk::Application::kClassName;
 }
 
+// A value the entry routine cannot read (one of another registry type) counts as absent here:
+// otherwise the program would end before its window, at every start, until the user mended the
+// registry by hand. The window's creation writes "Handle" anew and reads "InTraybar" again,
+// reporting what is wrong with it.
+template <typename Result, typename Read>
+Result UnlessUnreadable(Read read, Result fallback) {
+    try {
+        return read();
+    } catch (const settings::SettingsError&) {
+        return fallback;
+    }
+}
+
 // The application window of the instance already running, or null.
 HWND RunningInstance(const settings::SettingsStore& store) {
     if (!GlobalFindAtomA(kRunningInstanceAtom)) return nullptr;
-    const auto stored = static_cast<INT_PTR>(store.LoadNumber(settings::kSection, settings::kHandle, 0));
+    const auto stored = static_cast<INT_PTR>(
+        UnlessUnreadable([&] { return store.LoadNumber(settings::kSection, settings::kHandle, 0); }, std::int32_t(0)));
     HWND window = reinterpret_cast<HWND>(stored);
     return IsApplicationWindow(window) ? window : nullptr;
 }
@@ -144,7 +159,8 @@ bool PrepareStart() {
     }
     tk::Application& application = tk::Application::Instance();
     if (!application.Initialize(kTitle)) return false;
-    if (StartsMinimized(GetCommandLineA()) && store.LoadFlag(settings::kSection, settings::kInTraybar, true)) {
+    if (StartsMinimized(GetCommandLineA()) &&
+        UnlessUnreadable([&] { return store.LoadFlag(settings::kSection, settings::kInTraybar, true); }, false)) {
         // No window and no taskbar button: only the notification-area icon shows.
         application.SetShowMainForm(false);
         ShowWindow(application.Handle(), SW_HIDE);

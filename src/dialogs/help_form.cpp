@@ -20,7 +20,10 @@ THelpForm::THelpForm() : ModalDialog(kLayout) {}
 void THelpForm::CreateControls() {
     Memo1 = tk::CreateControl(0, "EDIT", "", kMemo1Style, kMemo1.x, kMemo1.y, kMemo1.width, kMemo1.height, Handle(),
                               IDC_HELP_MEMO1);
-    tk::SetText(Memo1, HelpText());
 }
+
+// The text comes once the font is on: an editor given another font over its text lays it out
+// anew, and Wine's keeps the memory of the old layout, some 40 KiB at every opening.
+void THelpForm::FormCreate() { tk::SetText(Memo1, HelpText()); }
 
 }  // namespace dialogs

@@ -17,6 +17,7 @@ public:
 
 protected:
     void CreateControls() override;
+    void FormCreate() override;
 
 private:
     HWND Memo1 = nullptr;

@@ -54,4 +54,9 @@ SendPlan PlanSend(const SendInputs& inputs) {
     return plan;
 }
 
+bool FitsCommandLine(const SendPlan& plan) {
+    constexpr std::size_t kQuotesAndBlank = 3;
+    return plan.programPath.size() + kQuotesAndBlank + plan.parameters.size() < kMaxCommandLine;
+}
+
 }  // namespace messaging

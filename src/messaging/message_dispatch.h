@@ -13,6 +13,8 @@ inline constexpr std::string_view kWorkgroupPlaceholder = "(vaše pracovní skup
 inline constexpr std::string_view kOwnWorkgroup = "*";
 inline constexpr std::string_view kMessengerSubPath = "\\system32\\net.exe";
 inline constexpr std::size_t kMaxLineLength = 4096;
+// The longest command line, terminating NUL included, that the system starts a program with.
+inline constexpr std::size_t kMaxCommandLine = 32767;
 
 struct SendInputs {
     std::string editorText;      // the editor's whole text, hard line breaks as CR LF
@@ -39,5 +41,10 @@ std::string TargetArgument(std::string_view recipient, bool workgroupMode);
 std::string ConfirmationText(std::string_view recipient, bool workgroupMode);
 
 SendPlan PlanSend(const SendInputs& inputs);
+
+// Whether the system can start the messenger with the plan's parameters: the command line it
+// builds, the quoted program path, a blank and the parameters, fits kMaxCommandLine. A longer
+// one would be cut short, or not started at all, while the user was told it went.
+bool FitsCommandLine(const SendPlan& plan);
 
 }  // namespace messaging

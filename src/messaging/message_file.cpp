@@ -84,19 +84,23 @@ std::string LastMessagePath() {
     return LastMessageFileName(std::string_view(path, length));
 }
 
-void LoadLastMessage(HWND editor) {
+bool LoadLastMessage(HWND editor) {
+    const std::string path = LastMessagePath();
     try {
-        LoadMessage(editor, LastMessagePath());
+        LoadMessage(editor, path);
+        return true;
     } catch (const std::exception&) {
-        // Whatever keeps the last message from loading, the program starts with an empty editor.
+        // Whatever keeps the last message from loading, the program starts with an empty editor;
+        // only a file that is not there has no message to lose.
+        return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
     }
 }
 
-void KeepLastMessage(HWND editor, bool keep) {
-    if (keep)
-        SaveMessage(editor, LastMessagePath());
-    else
+void KeepLastMessage(HWND editor, bool keep, bool unread) {
+    if (!keep)
         DeleteFileA(LastMessagePath().c_str());
+    else if (!unread || !tk::GetText(editor).empty())
+        SaveMessage(editor, LastMessagePath());
 }
 
 WriteFileProc SetWriteFileProc(WriteFileProc proc) {

@@ -33,9 +33,12 @@ void SaveMessage(HWND editor, const std::string& path);
 // The last-message file: the program file's name with ".sav", beside it.
 std::string LastMessagePath();
 // Loads it into the editor; a missing or unreadable file leaves the editor as it is, silently.
-void LoadLastMessage(HWND editor);
-// Writes the editor's text to it when `keep`, else deletes it (a missing file is no error).
-void KeepLastMessage(HWND editor, bool keep);
+// False when a file was there that could not be loaded (locked, unreadable, too much text).
+bool LoadLastMessage(HWND editor);
+// Writes the editor's text to it when `keep`, else deletes it (a missing file is no error). A
+// file that could not be loaded at the start (`unread`) is not replaced by an empty editor: its
+// message was never shown, and would be lost for nothing.
+void KeepLastMessage(HWND editor, bool keep, bool unread);
 
 // The door to WriteFile, replaceable so that tests can fail a write part way.
 using WriteFileProc = BOOL(WINAPI*)(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);

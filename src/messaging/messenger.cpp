@@ -19,6 +19,7 @@ std::string WindowsDirectory() {
 }
 
 void LaunchMessenger(HWND owner, const SendPlan& plan) {
+    if (!FitsCommandLine(plan)) throw LaunchError("Zprávu se nepodařilo odeslat: je příliš dlouhá.");
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteA(owner, "open", plan.programPath.c_str(), plan.parameters.c_str(), nullptr, SW_HIDE));
     if (result <= 32) throw LaunchError("Zprávu se nepodařilo odeslat: nelze spustit program " + plan.programPath);

@@ -18,7 +18,8 @@ public:
 // The Windows directory as the system reports it, whatever its length.
 std::string WindowsDirectory();
 
-// Starts the messenger hidden and does not wait for it; throws LaunchError when it cannot start.
+// Starts the messenger hidden and does not wait for it; throws LaunchError when it cannot start,
+// or when the message is too long for its command line.
 void LaunchMessenger(HWND owner, const SendPlan& plan);
 
 }  // namespace messaging

@@ -8,7 +8,7 @@ namespace messaging {
 char TypedKey(char key) { return tk::LocaleUpper(std::string_view(&key, 1)).front(); }
 
 std::string RestoredText(std::string_view stored) {
-    return stored.empty() ? std::string(kWorkgroupPlaceholder) : tk::LocaleUpper(stored);
+    return stored.empty() ? std::string(kWorkgroupPlaceholder) : tk::LocaleUpper(stored.substr(0, kFieldCapacity));
 }
 
 std::string LeftText(std::string_view text) {

@@ -33,17 +33,6 @@ std::string TempFolder(const char* name) {
     return folder + "\\";
 }
 
-// The program's open or save dialog, told from its message boxes by the file-type list.
-HWND WaitFileDialog(const drv::Program& program) {
-    HWND found = nullptr;
-    drv::WaitUntil([&] {
-        for (HWND window : program.Windows(true))
-            if (drv::ClassName(window) == "#32770" && GetDlgItem(window, cmb1)) found = window;
-        return found != nullptr;
-    });
-    return found;
-}
-
 std::vector<std::string> FileTypes(HWND dialog) {
     HWND list = GetDlgItem(dialog, cmb1);
     std::vector<std::string> types;
@@ -56,11 +45,6 @@ std::vector<std::string> FileTypes(HWND dialog) {
         types.push_back(text);
     }
     return types;
-}
-
-HWND NameBox(HWND dialog) {
-    return FindWindowExA(FindWindowExA(GetDlgItem(dialog, cmb13), nullptr, "ComboBox", nullptr), nullptr, "Edit",
-                         nullptr);
 }
 
 }  // namespace
@@ -117,12 +101,12 @@ TEST_CASE("open and save go through the system's dialogs, propose the last name 
         } else {
             PostMessageA(form, WM_COMMAND, IDM_ULOZIT_JAKO, 0);
         }
-        HWND dialog = WaitFileDialog(program);
+        HWND dialog = drv::WaitFileDialog(program);
         REQUIRE(dialog);
         CHECK(GetWindow(dialog, GW_OWNER) == program.WaitApplicationWindow());
         CHECK(FileTypes(dialog) == (step.open ? openTypes : std::vector<std::string>{openTypes[0]}));
-        CHECK(drv::WindowText(NameBox(dialog)) == step.proposed);
-        drv::SetWindowTextOf(NameBox(dialog), step.typed);
+        CHECK(drv::WindowText(drv::FileNameBox(dialog)) == step.proposed);
+        drv::SetWindowTextOf(drv::FileNameBox(dialog), step.typed);
         PostMessageA(dialog, WM_COMMAND, step.typed.empty() ? IDCANCEL : IDOK, 0);
         HWND question = nullptr;
         if (step.question) {

@@ -29,26 +29,6 @@ Values StoredValues() {
     return values;
 }
 
-void CALLBACK Answered(HWND, UINT, ULONG_PTR answer, LRESULT result) { *reinterpret_cast<LRESULT*>(answer) = result; }
-
-// As Windows ends a session: both messages wait before the program runs again, and it is ended
-// as soon as it has answered the second.
-void EndLikeWindows(drv::Program& program, HWND form) {
-    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(form, nullptr));
-    REQUIRE(thread);
-    SuspendThread(thread);
-    LRESULT query = -1, end = -1;
-    SendMessageCallbackA(form, WM_QUERYENDSESSION, 0, 0, Answered, ULONG_PTR(&query));
-    SendMessageCallbackA(form, WM_ENDSESSION, TRUE, 0, Answered, ULONG_PTR(&end));
-    ResumeThread(thread);
-    CloseHandle(thread);
-    MSG msg;  // peeking delivers the answers
-    for (const DWORD start = GetTickCount(); end == -1 && GetTickCount() - start < drv::kWait;)
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    drv::KillProcess(program.Process(), program.Id());
-    CHECK(query == 1);
-}
-
 struct Running {
     drv::Program program;
     HWND form = nullptr;
@@ -87,7 +67,7 @@ struct Running {
         if (how == kQuit) PostMessageA(form, WM_COMMAND, app::IDM_KONEC, 0);
         if (how == kWineSessionEnd)
             REQUIRE(wineboot.Start("--end-session --shutdown", -1, "C:\\windows\\system32\\wineboot.exe"));
-        if (how == kWindowsSessionEnd) EndLikeWindows(program, form);
+        if (how == kWindowsSessionEnd) CHECK(drv::EndSessionLikeWindows(program, form) == 1);
         CHECK(program.WaitExit(1000).has_value());
         std::string changes;
         for (const auto& [name, value] : StoredValues())

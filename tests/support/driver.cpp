@@ -5,6 +5,7 @@
 #include "support/recorder_log.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 
 #include <cstring>
 
@@ -215,6 +216,26 @@ HWND Program::WaitWindow(const char* className, const char* caption, bool visibl
 HWND Program::WaitMainForm(DWORD ms) const { return WaitWindow("PebblewireMainForm", nullptr, true, ms); }
 
 HWND Program::WaitApplicationWindow(DWORD ms) const { return WaitWindow("PebblewireApplication", nullptr, false, ms); }
+
+namespace {
+void CALLBACK Answered(HWND, UINT, ULONG_PTR answer, LRESULT result) { *reinterpret_cast<LRESULT*>(answer) = result; }
+}  // namespace
+
+LRESULT EndSessionLikeWindows(Program& program, HWND window) {
+    HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, GetWindowThreadProcessId(window, nullptr));
+    if (!thread) return -1;
+    SuspendThread(thread);
+    LRESULT query = -1, end = -1;
+    SendMessageCallbackA(window, WM_QUERYENDSESSION, 0, 0, Answered, ULONG_PTR(&query));
+    SendMessageCallbackA(window, WM_ENDSESSION, TRUE, 0, Answered, ULONG_PTR(&end));
+    ResumeThread(thread);
+    CloseHandle(thread);
+    MSG msg;  // peeking delivers the answers
+    for (const DWORD start = GetTickCount(); end == -1 && GetTickCount() - start < kWait;)
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    program.Kill();
+    return query;
+}
 
 HWND StartFresh(Program& program) {
     ResetUserState();
@@ -441,6 +462,25 @@ bool ShowsSystemIcon(const MessageBoxInfo& box, LPCSTR id) {
                    });
         },
         3000);
+}
+
+// ---- file dialogs ----
+
+HWND WaitFileDialog(const Program& program, DWORD ms) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : program.Windows(true))
+                if (ClassName(window) == "#32770" && GetDlgItem(window, cmb1)) found = window;
+            return found != nullptr;
+        },
+        ms);
+    return found;
+}
+
+HWND FileNameBox(HWND dialog) {
+    return FindWindowExA(FindWindowExA(GetDlgItem(dialog, cmb13), nullptr, "ComboBox", nullptr), nullptr, "Edit",
+                         nullptr);
 }
 
 // ---- screenshots ----

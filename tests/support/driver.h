@@ -66,6 +66,11 @@ private:
 // window, or null when it does not appear.
 HWND StartFresh(Program& program);
 
+// Ends the session as Windows does: both messages wait before the program runs again, and the
+// program is ended as soon as it has answered the second. Its answer to WM_QUERYENDSESSION, -1
+// when none came.
+LRESULT EndSessionLikeWindows(Program& program, HWND window);
+
 // Top-level windows of a process.
 std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly);
 // Ends a running process at once, and takes its icon out of the notification area.
@@ -131,6 +136,12 @@ std::optional<MessageBoxInfo> WaitMessageBox(const Program& program, DWORD ms = 
 bool AnswerMessageBox(const MessageBoxInfo& box, int buttonId);
 // Whether the box shows the system icon `id` (IDI_HAND, IDI_ASTERISK ...), compared on screen.
 bool ShowsSystemIcon(const MessageBoxInfo& box, LPCSTR id);
+
+// ---- file dialogs ----
+// The program's open or save dialog, told from its message boxes by the file-type list.
+HWND WaitFileDialog(const Program& program, DWORD ms = kWait);
+// The edit box of a file dialog that takes the file's name.
+HWND FileNameBox(HWND dialog);
 
 // ---- screenshots ----
 // Saves the window's screen area as a 24-bit BMP under PW_ARTIFACTS; returns the file's path.

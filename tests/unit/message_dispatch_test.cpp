@@ -91,6 +91,25 @@ TEST_CASE("parameters carry the text unchanged and the path follows the Windows 
     }
 }
 
+TEST_CASE("a message goes out only when its command line fits the system's limit") {
+    // The command line: the quoted path (25 + 2), a blank, "send * " and the text; with its NUL
+    // at most 32,767 characters. The text in lines of 100, so that none is cut to 4096.
+    const auto lines = [](size_t size) {
+        std::string text(size, 'x');
+        for (size_t at = 98; at + 1 < size; at += 100) text.replace(at, 2, "\r\n");
+        return text;
+    };
+    struct Row {
+        size_t textLength;
+        bool fits;
+    } rows[] = {{0, true}, {32731, true}, {32732, false}, {65536, false}};
+    for (const Row& row : rows) {
+        CAPTURE(row.textLength);
+        const auto plan = PlanSend({lines(row.textLength), "", false, "C:\\WINNT"});
+        CHECK(messaging::FitsCommandLine(plan) == row.fits);
+    }
+}
+
 TEST_CASE("upper-casing follows the code page's letter pairs") {
     struct Row {
         const char* in;

@@ -41,6 +41,8 @@ TEST_CASE("the recipient field's text as restored, as left and as stored, and ty
         {" \t ", " \t ", placeholder, " \t "},
         {placeholder, "(VAŠE PRACOVNÍ SKUPINA)", placeholder, ""},
         {" " + placeholder, " (VAŠE PRACOVNÍ SKUPINA)", " (VAŠE PRACOVNÍ SKUPINA)", " " + placeholder},
+        // Restored no longer than typing could make it.
+        {std::string(40000, 'x'), std::string(32767, 'X'), std::string(40000, 'X'), std::string(40000, 'x')},
     };
     for (const auto& row : rows) {
         CAPTURE(row.text);

@@ -1,0 +1,296 @@
+#include "reliability/runner.h"
+
+#include <dlgs.h>
+#include <psapi.h>
+#include <winternl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "app/commands.h"
+#include "app/startup.h"
+#include "support/recorder_log.h"
+
+namespace rel {
+
+void Note(std::string& cell, const std::string& what) {
+    cell = cell == "nothing" || cell == "none" ? what : cell + "; " + what;
+}
+
+bool Soak() { return drv::Env("PW_SOAK") == "1"; }
+
+int Times(int soak, int quick) { return Soak() ? soak : quick; }
+
+// ---- the registry ----
+
+Values ReadValues(const std::string& path) {
+    Values values;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
+    std::string data(2 << 20, '\0');
+    char name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD nameSize = sizeof name, size = DWORD(data.size()), type = 0;
+        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size)) break;
+        values[name] = {type, data.substr(0, size)};
+    }
+    RegCloseKey(key);
+    return values;
+}
+
+void WriteRaw(const std::string& path, const std::string& name, const RawValue& value) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr)) return;
+    RegSetValueExA(key, name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
+                   DWORD(value.bytes.size()));
+    RegCloseKey(key);
+}
+
+void RestoreValues(const std::string& path, const Values& values) {
+    for (const auto& [name, value] : ReadValues(path))
+        if (!values.contains(name)) drv::DeleteValue(path, name);
+    for (const auto& [name, value] : values) WriteRaw(path, name, value);
+}
+
+std::vector<std::string> Changed(const Values& before, const Values& after) {
+    std::vector<std::string> names;
+    for (const auto& [name, value] : before)
+        if (const auto now = after.find(name); now == after.end() || now->second != value) names.push_back(name);
+    for (const auto& [name, value] : after)
+        if (!before.contains(name)) names.push_back(name);
+    return names;
+}
+
+// ---- files ----
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    return bool(out.write(bytes.data(), std::streamsize(bytes.size())));
+}
+
+std::string Lines(size_t size) {
+    std::string text;
+    for (int line = 0; text.size() < size; ++line) text += "Řádek " + std::to_string(line) + ": žluťoučký kůň úpěl\r\n";
+    return text.substr(0, text.rfind("\r\n", size - 2) + 2);
+}
+
+std::string FreshFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    const std::string folder = temp + name;
+    RemoveTree(folder);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void RemoveTree(const std::string& path) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileA(path.c_str());
+        return;
+    }
+    for (const std::string& name : FilesMatching(path, "*"))
+        if (name != "." && name != "..") RemoveTree(path + "\\" + name);
+    RemoveDirectoryA(path.c_str());
+}
+
+std::vector<std::string> FilesMatching(const std::string& folder, const char* pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void FreshUser() {
+    drv::ResetUserState();
+    // A killed instance leaves its marker in the wineserver.
+    while (const ATOM atom = GlobalFindAtomA(app::kRunningInstanceAtom)) GlobalDeleteAtom(atom);
+}
+
+// ---- one run of the program ----
+
+namespace {
+constexpr int kBoxText = 0xFFFF;  // a message box's text line
+}  // namespace
+
+Run::Run(const std::string& arguments, const std::string& exe) { program.Start(arguments, -1, exe); }
+
+// A message box of the program, or null: a file dialog is a dialog of the same class, but with a
+// list of file types.
+HWND Run::Box() const {
+    for (HWND window : program.Windows(true))
+        if (drv::ClassName(window) == "#32770" && !GetDlgItem(window, cmb1)) return window;
+    return nullptr;
+}
+
+void Run::AnswerBox() {
+    if (HWND box = Box()) {
+        boxes.push_back(drv::WindowText(GetDlgItem(box, kBoxText)));
+        drv::MessageBoxInfo info;
+        info.window = box;
+        drv::AnswerMessageBox(info, GetDlgItem(box, IDOK) ? IDOK : IDYES);
+    }
+}
+
+bool Run::Open(bool shown) {
+    AnswerUntil([&] {
+        if (program.WaitExit(0)) return true;
+        form = program.WaitWindow("PebblewireMainForm", nullptr, shown, 0);
+        // Busy making the window, the program answers once it waits for input again.
+        DWORD_PTR answer = 0;
+        return form && SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer) && !Box();
+    });
+    return form && !program.WaitExit(0);
+}
+
+std::string Run::Quit() {
+    Command(app::IDM_KONEC);
+    AnswerUntil([&] { return program.WaitExit(0).has_value(); });
+    return Ending(program.WaitExit(0));
+}
+
+std::string Ending(std::optional<DWORD> exitCode) {
+    if (!exitCode) return "hang: still running";
+    if (*exitCode == 0) return "none";
+    char text[48];
+    std::snprintf(text, sizeof text, "crash: status 0x%lX", static_cast<unsigned long>(*exitCode));
+    return text;
+}
+
+std::string Joined(const std::vector<std::string>& texts) {
+    std::string joined;
+    for (const std::string& text : texts) joined += (joined.empty() ? "" : " / ") + text;
+    return joined.empty() ? "none" : joined;
+}
+
+// ---- what the program holds ----
+
+namespace {
+// One entry of a process's GDI handle table.
+struct GdiEntry {
+    std::uint64_t object;
+    std::uint32_t owner;
+    std::uint16_t unique;  // bit 7: a stock object
+    std::uint8_t type;     // 0: the entry is free
+    std::uint8_t flags;
+    std::uint64_t user;
+};
+static_assert(sizeof(GdiEntry) == 24);
+constexpr size_t kGdiEntries = 0x10000;
+constexpr size_t kPebGdiTableOffset = 0x94;  // GdiSharedHandleTable in a 32-bit PEB
+constexpr std::uint16_t kStockObject = 0x80;
+
+// The system maps each process's GDI handle table into it and names it in the PEB; read from
+// outside, as Windows tools read it, each entry in use that is no stock object is one object.
+int GdiObjects(HANDLE process) {
+    using Query = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic{};
+    std::uint32_t table = 0;
+    if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) ||
+        !ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + kPebGdiTableOffset, &table,
+                           sizeof table, nullptr) ||
+        !table)
+        return -1;
+    std::vector<GdiEntry> entries(kGdiEntries);
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(std::uintptr_t(table)), entries.data(),
+                           entries.size() * sizeof(GdiEntry), nullptr))
+        return -1;
+    return int(std::count_if(entries.begin(), entries.end(),
+                             [](const GdiEntry& entry) { return entry.type && !(entry.unique & kStockObject); }));
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+}  // namespace
+
+Resources Measure(const drv::Program& program) {
+    Resources resources;
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    // Wine leaves PrivateUsage at 0 and reports the commit charge as PagefileUsage: on Windows
+    // the two are the same figure.
+    if (GetProcessMemoryInfo(program.Process(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
+        resources.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
+    resources.gdiObjects = GdiObjects(program.Process());
+    // USER objects: the process's windows, top-level and child, hidden ones included.
+    for (HWND window : drv::WindowsOf(program.Id(), false)) {
+        ++resources.userObjects;
+        EnumChildWindows(window, CountWindow, reinterpret_cast<LPARAM>(&resources.userObjects));
+    }
+    return resources;
+}
+
+}  // namespace rel
+
+namespace {
+
+void Print(const std::vector<rel::Row>& rows, DWORD seconds, FILE* out) {
+    const char* headers[] = {"Row", "Result", "Lost", "Crash or hang"};
+    size_t width[4] = {};
+    for (int c = 0; c < 4; ++c) width[c] = std::strlen(headers[c]);
+    for (const rel::Row& row : rows) {
+        const std::string* cells[] = {&row.name, &row.result, &row.lost, &row.crash};
+        for (int c = 0; c < 4; ++c) width[c] = std::max(width[c], cells[c]->size() + (c == 0 ? 2 : 0));
+    }
+    const size_t failed = size_t(std::count_if(rows.begin(), rows.end(), [](const rel::Row& r) { return !r.pass; }));
+    std::fprintf(out, "\nReliability (%s): %zu rows, %zu failed, %lu s\n", rel::Soak() ? "soak" : "short", rows.size(),
+                 failed, static_cast<unsigned long>(seconds));
+    const auto line = [&](const std::string& a, const std::string& b, const std::string& c, const std::string& d) {
+        std::fprintf(out, "%-*s | %-*s | %-*s | %s\n", int(width[0]), a.c_str(), int(width[1]), b.c_str(),
+                     int(width[2]), c.c_str(), d.c_str());
+    };
+    line(headers[0], headers[1], headers[2], headers[3]);
+    line(std::string(width[0], '-'), std::string(width[1], '-'), std::string(width[2], '-'),
+         std::string(width[3], '-'));
+    for (const rel::Row& row : rows) line((row.pass ? "  " : "! ") + row.name, row.result, row.lost, row.crash);
+}
+
+}  // namespace
+
+int main() {
+    const DWORD start = GetTickCount();
+    // Shortcuts the program writes to "the current drive's root" land on the prefix's C:.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    SetCurrentDirectoryA(temp);
+    drv::RecorderLogPath();
+    const struct {
+        const char* name;
+        std::vector<rel::Row> (*rows)();
+    } tables[] = {
+        {"registry", rel::RegistryRows}, {"file", rel::FileRows}, {"fault", rel::FaultRows}, {"load", rel::LoadRows}};
+    // PW_ONLY=file (or registry, fault, load) runs that table alone, while one is being worked on.
+    const std::string only = drv::Env("PW_ONLY");
+    std::vector<rel::Row> rows;
+    for (const auto& table : tables) {
+        if (!only.empty() && only != table.name) continue;
+        std::vector<rel::Row> part = table.rows();
+        rows.insert(rows.end(), part.begin(), part.end());
+    }
+    rel::FreshUser();
+    const DWORD seconds = (GetTickCount() - start) / 1000;
+    Print(rows, seconds, stdout);
+    if (const std::string file = drv::Env("PW_TABLE"); !file.empty())
+        if (FILE* out = std::fopen(drv::DosPath(file).c_str(), "w")) {
+            Print(rows, seconds, out);
+            std::fclose(out);
+        }
+    return std::all_of(rows.begin(), rows.end(), [](const rel::Row& row) { return row.pass; }) ? 0 : 1;
+}
