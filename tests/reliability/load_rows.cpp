@@ -113,7 +113,9 @@ const Load kLoads[] = {
 
 std::string Growth(const Resources& before, const Resources& after) {
     const long long bytes = static_cast<long long>(after.privateBytes) - static_cast<long long>(before.privateBytes);
-    return std::to_string(bytes / 1024) + " KiB, " + std::to_string(after.gdiObjects - before.gdiObjects) + " GDI, " +
+    const std::string gdi =
+        before.gdiObjects < 0 ? "GDI table unreadable" : std::to_string(after.gdiObjects - before.gdiObjects) + " GDI";
+    return std::to_string(bytes / 1024) + " KiB, " + gdi + ", " +
            std::to_string(after.userObjects - before.userObjects) + " USER";
 }
 
@@ -129,14 +131,16 @@ Row Hold(const Load& load) {
     // The first time loads what the program keeps for later (fonts, resources): it is no growth.
     if (problem.empty()) problem = load.once(run, 0);
     const Resources before = Measure(run.program);
-    int done = 1;
-    for (; done < times && problem.empty(); ++done) problem = load.once(run, done);
+    int done = problem.empty() ? 1 : 0;
+    while (done < times && problem.empty())
+        if ((problem = load.once(run, done)).empty()) ++done;
     const Resources after = Measure(run.program);
     row.result = std::to_string(done) + " done, growth " + Growth(before, after);
+    const std::string at = "at the " + std::to_string(done + 1) + ".: ";
     if (problem.starts_with("lost: "))
-        Note(row.lost, "at " + std::to_string(done) + ": " + problem.substr(6));
+        Note(row.lost, at + problem.substr(6));
     else if (!problem.empty())
-        row.result += "; at " + std::to_string(done) + ": " + problem;
+        row.result += "; " + at + problem;
     const bool held = after.privateBytes < before.privateBytes + kMaxGrowth && before.gdiObjects >= 0 &&
                       after.gdiObjects - before.gdiObjects < kMaxObjects &&
                       after.userObjects - before.userObjects < kMaxObjects;

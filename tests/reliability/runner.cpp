@@ -72,9 +72,8 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-bool WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    return bool(out.write(bytes.data(), std::streamsize(bytes.size())));
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 std::string Lines(size_t size) {
@@ -116,8 +115,9 @@ std::vector<std::string> FilesMatching(const std::string& folder, const char* pa
 
 void FreshUser() {
     drv::ResetUserState();
-    // A killed instance leaves its marker in the wineserver.
-    while (const ATOM atom = GlobalFindAtomA(app::kRunningInstanceAtom)) GlobalDeleteAtom(atom);
+    // A killed instance leaves its marker in the wineserver, counted once for every start.
+    for (int i = 0; i < 100 && GlobalFindAtomA(app::kRunningInstanceAtom); ++i)
+        GlobalDeleteAtom(GlobalFindAtomA(app::kRunningInstanceAtom));
 }
 
 // ---- one run of the program ----

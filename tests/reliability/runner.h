@@ -48,7 +48,7 @@ std::vector<std::string> Changed(const Values& before, const Values& after);
 
 // ---- files ----
 std::string ReadBytes(const std::string& path);
-bool WriteBytes(const std::string& path, const std::string& bytes);
+void WriteBytes(const std::string& path, const std::string& bytes);
 // Numbered Czech lines, each ended by CR LF, as many as fit in `size` bytes. Lines, not one
 // long paragraph: Wine's editor wraps a long one in time that grows with its square.
 std::string Lines(size_t size);

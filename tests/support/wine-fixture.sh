@@ -27,6 +27,8 @@ start_x_server() {
     echo ":$n" > "$WINEPREFIX.display"
 }
 
+# The program's log-on entry, left in the prefix by an earlier run, goes before the session starts:
+# the session's start would run it, and that hidden instance would take over the tests' starts.
 configure_prefix() {
     reg="$WINEPREFIX.setup.reg"
     cat > "$reg" <<'REG'
@@ -49,6 +51,9 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\DllOverrides]
 "winemenubuilder.exe"=""
+
+[HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Run]
+"Pebblewire"=-
 REG
     # Tests and the benchmark start with no instance: a Run value that a first run or a scenario
     # left would have the log-on below start one in the background.
