@@ -1,6 +1,7 @@
 #include "messaging/message_file.h"
 
 #include "messaging/message_format.h"
+#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/handles.h"
 
@@ -78,11 +79,7 @@ void LoadMessage(HWND editor, const std::string& path) {
 
 void SaveMessage(HWND editor, const std::string& path) { WriteMessageFile(path, tk::GetText(editor)); }
 
-std::string LastMessagePath() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return LastMessageFileName(std::string_view(path, length));
-}
+std::string LastMessagePath() { return LastMessageFileName(tk::Application::ExeName()); }
 
 bool LoadLastMessage(HWND editor) {
     const std::string path = LastMessagePath();

@@ -12,9 +12,6 @@
 namespace shell {
 
 namespace {
-// MAX_PATH and its terminating NUL: at most 260 characters of path.
-constexpr DWORD kProgramPathBuffer = 261;
-
 // Writes or deletes the value. A Run key that cannot be opened is left to the caller's check.
 void WriteRunValue(bool on) {
     const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kRunKey);
@@ -31,10 +28,9 @@ void WriteRunValue(bool on) {
 }  // namespace
 
 std::string ProgramPath() {
-    char path[kProgramPathBuffer] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    if (length) CharLowerBuffA(path, length);
-    return std::string(path, length);
+    std::string path = tk::Application::ExeName();
+    if (!path.empty()) CharLowerBuffA(path.data(), DWORD(path.size()));
+    return path;
 }
 
 bool RunValueExists() { return tk::RegistryKey::Open(HKEY_CURRENT_USER, kRunKey).HasValue(kRunValueName); }

@@ -18,6 +18,19 @@ constexpr UINT_PTR kHintTimer = 1;
 constexpr UINT kHintPollMs = 200;
 }  // namespace
 
+std::string Application::ExeName() {
+    // A path longer than the buffer comes back cut to the buffer's size: grow it until it fits.
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), DWORD(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 Application& Application::Instance() {
     static Application application;
     return application;

@@ -23,6 +23,9 @@ public:
 
     static Application& Instance();
 
+    // The full path of the program file, however long it is.
+    static std::string ExeName();
+
     // Creates the application window; false when Windows refuses.
     bool Initialize(const std::string& title);
 

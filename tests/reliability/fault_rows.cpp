@@ -194,6 +194,38 @@ std::string ReadOnlyFolder(Row& row) {
     return "runs; the error box at exit, settings kept";
 }
 
+// A program file 300 characters deep, started from the command line (Wine's loader takes such a
+// path, CreateProcess does not): its own path, as stored for the log-on start and the move check,
+// is whole, not cut at MAX_PATH; the last-message file beside it is out of the file functions'
+// reach, which the error box at exit says under its whole name.
+std::string LongProgramPath(Row& row) {
+    KeepingUser("");
+    const std::string folder = FreshFolder("pw-hluboko"), deep = folder + "\\" + std::string(120, 'h');
+    const std::string name = deep + "\\" + std::string(300 - deep.size() - 5, 'p');
+    const std::string unixFolder = drv::UnixPath(folder);
+    std::string unixName = unixFolder + name.substr(folder.size());
+    std::replace(unixName.begin(), unixName.end(), '\\', '/');
+    // Copied under another name first: the program file appears whole or not at all.
+    drv::UnixShell("mkdir -p '" + unixName.substr(0, unixName.rfind('/')) + "' && cp '" +
+                   drv::UnixPath(drv::ProgramPath()) + "' '" + unixName + ".tmp' && mv '" + unixName + ".tmp' '" +
+                   unixName + ".exe'");
+    Check(row, drv::WaitUntil([&] { return FilesMatching(deep, "*.exe").size() == 1; }), "no copy");
+    {
+        Run run("", unixName + ".exe");
+        Check(row, run.Open(), "no window");
+        drv::SetWindowTextOf(run.Control(app::IDC_MEMO1), "z hloubky");
+        row.crash = run.Quit();
+        Check(row, run.boxes == std::vector<std::string>{"Nelze vytvořit soubor " + name + ".sav."},
+              "boxes: " + Joined(run.boxes));
+    }
+    std::string lower = name + ".exe";
+    CharLowerBuffA(lower.data(), DWORD(lower.size()));
+    Check(row, drv::ReadString(drv::kSettingsKey, "PathFilename") == lower, "the stored path is cut");
+    Check(row, drv::ReadString(kRunKey, "Pebblewire") == "\"" + lower + "\" \"Minimized\"", "the log-on entry is cut");
+    drv::UnixShell("rm -rf '" + unixFolder + "'");
+    return "runs; its path whole, the error box at exit";
+}
+
 std::string TwoStarts(Row& row) {
     FreshUser();
     startup_support::RawProcess starts[3];
@@ -234,6 +266,7 @@ const struct {
     {"a 64 KiB message (over a command line)", MessageTooLong},
     {"\"Shell Folders\" key missing", ShellFoldersMissing},
     {"started from a read-only folder", ReadOnlyFolder},
+    {"started from a path of 300 characters", LongProgramPath},
     {"three starts at once", TwoStarts},
 };
 

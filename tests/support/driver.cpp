@@ -123,7 +123,38 @@ Program::~Program() {
     if (process_) CloseHandle(process_);
 }
 
+std::string UnixPath(const std::string& path) {
+    using Convert = char*(CDECL*)(LPCWSTR);
+    const auto convert = reinterpret_cast<Convert>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    wchar_t wide[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    char* converted = convert ? convert(wide) : nullptr;
+    const std::string result = converted ? converted : "";
+    HeapFree(GetProcessHeap(), 0, converted);
+    return result;
+}
+
+void UnixShell(const std::string& command) {
+    std::string line = "Z:\\bin\\sh -c \"" + command + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info)) return;
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+}
+
 bool Program::Start(const std::string& arguments, int showCommand, const std::string& exe) {
+    if (!exe.empty() && exe[0] == '/') {
+        UnixShell("exec wine '" + exe + "' " + arguments);
+        WaitUntil([&] {
+            HWND window = FindWindowA("PebblewireApplication", nullptr);
+            return window && GetWindowThreadProcessId(window, &id_);
+        });
+        process_ = id_ ? OpenProcess(PROCESS_ALL_ACCESS, FALSE, id_) : nullptr;
+        return process_ != nullptr;
+    }
     const std::string path = exe.empty() ? ProgramPath() : exe;
     std::string commandLine = "\"" + path + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;

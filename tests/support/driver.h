@@ -40,6 +40,8 @@ public:
     ~Program();  // kills the process if it still runs
 
     // Starts pebblewire.exe (or `exe`) with the arguments; showCommand < 0 leaves STARTUPINFO's unset.
+    // An `exe` given by its Unix path ("/...") starts through Wine's own loader, which takes a
+    // program file deeper than MAX_PATH; the program is then found by its application window.
     bool Start(const std::string& arguments = "", int showCommand = -1, const std::string& exe = "");
     DWORD Id() const { return id_; }
     HANDLE Process() const { return process_; }
@@ -70,6 +72,13 @@ HWND StartFresh(Program& program);
 // program is ended as soon as it has answered the second. Its answer to WM_QUERYENDSESSION, -1
 // when none came.
 LRESULT EndSessionLikeWindows(Program& program, HWND window);
+
+// The Unix path of a Windows one, by Wine's own conversion.
+std::string UnixPath(const std::string& path);
+// Starts a command of the machine's shell. Wine gives no exit status of a Unix process, nor a
+// handle that waits for its end: wait for what the command makes. Files deeper than MAX_PATH
+// are out of reach of the ANSI file functions, in Wine as in Windows 2000, but not of the shell.
+void UnixShell(const std::string& command);
 
 // Top-level windows of a process.
 std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly);
