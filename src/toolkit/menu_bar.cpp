@@ -132,7 +132,7 @@ bool MenuBar::OnTrackingMouseMove() {
 // would open the menu again.
 bool MenuBar::OnTrackingButtonDown(POINT screen) {
     if (bar_->HitTest(screen) != current_) return false;
-    EndMenu();
+    CloseOpenMenu();
     return true;
 }
 
@@ -156,8 +156,20 @@ bool MenuBar::SwitchTo(int index, bool selectFirst) {
     if (index < 0 || index == current_) return false;
     next_ = index;
     nextSelectsFirst_ = selectFirst;
-    EndMenu();
+    CloseOpenMenu();
     return true;
+}
+
+// EndMenu came with Windows 2000; importing it would keep the program from loading on NT 4.0,
+// where cancelling the owner's mode ends the menu's loop the same way.
+void MenuBar::CloseOpenMenu() const {
+    using EndMenuFunction = BOOL(WINAPI*)();
+    static const auto endMenu = reinterpret_cast<EndMenuFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "EndMenu")));
+    if (endMenu)
+        endMenu();
+    else
+        SendMessageA(owner_, WM_CANCELMODE, 0, 0);
 }
 
 bool MenuBar::IsGrouped(int index) const {

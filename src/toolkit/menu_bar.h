@@ -52,6 +52,7 @@ private:
     void EnterKeyboardMode(int index);
     void MoveHotItem(int step);
 
+    void CloseOpenMenu() const;
     bool IsGrouped(int index) const;
     // The next grouped button after `index` in direction `step`, wrapping around.
     int NextGrouped(int index, int step) const;
