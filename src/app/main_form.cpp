@@ -121,10 +121,10 @@ void TMainForm::CreateControls() {
     tk::SetChecked(RadioButton1, true);
     tk::UpdateRadioTabStops(RadioButton1);
     Recipient.Attach(RadioButton1, RadioButton2, Edit1);
-    // Placed by the layout at its designed height, not at the height its font would give it.
-    StatusLine =
-        tk::CreateControl(0, STATUSCLASSNAMEA, "", CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP | SBT_TOOLTIPS, 0,
-                          0, 0, 0, form, IDC_STATUSLINE);
+    // Placed by the layout at its designed height, not at the height its font would give it. No
+    // tooltip window: the line never has tip text for one to show.
+    StatusLine = tk::CreateControl(0, STATUSCLASSNAMEA, "", CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_SIZEGRIP, 0, 0, 0,
+                                   0, form, IDC_STATUSLINE);
     SendMessageA(StatusLine, SB_SIMPLE, TRUE, 0);
     SetActiveControl(Memo1);
     BindControlEvents();

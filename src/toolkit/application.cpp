@@ -87,7 +87,8 @@ int Application::Run() {
     if (mainForm_) {
         ApplyStartupShowCommand();
         if (showMainForm_) {
-            ShowWindow(Handle(), SW_SHOWNORMAL);
+            // Shown without taking the activation, which the main form takes when it shows.
+            ShowWindow(Handle(), SW_SHOWNA);
             // A minimised start shows the form with the application when it is restored.
             if (mainForm_->State() == WindowState::Minimized) Minimize();
             mainForm_->SetVisible(true);

@@ -4,7 +4,7 @@
 
 namespace tk {
 
-void HintTracker::Register(HWND window, const HintSource* source) {
+void HintTracker::Register(HWND window, HintSource* source) {
     Unregister(window);
     entries_.push_back({window, source});
 }
@@ -13,18 +13,21 @@ void HintTracker::Unregister(HWND window) {
     std::erase_if(entries_, [window](const Entry& entry) { return entry.window == window; });
 }
 
-const HintSource* HintTracker::Find(HWND window) const {
+HintSource* HintTracker::Find(HWND window) const {
     const auto found =
         std::find_if(entries_.begin(), entries_.end(), [window](const Entry& entry) { return entry.window == window; });
     return found == entries_.end() ? nullptr : found->source;
 }
 
-std::string HintTracker::HintAt(POINT screen) const {
+std::string HintTracker::HintAt(POINT screen) {
     HWND window = WindowFromPoint(screen);
     // Windows of other threads never carry our hints.
     if (!window || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return {};
     for (; window; window = GetParent(window))
-        if (const HintSource* source = Find(window)) return source->HintAt(screen);
+        if (HintSource* source = Find(window)) {
+            source->PointerOver(screen);
+            return source->HintAt(screen);
+        }
     return {};
 }
 

@@ -13,6 +13,8 @@ class HintSource {
 public:
     // The whole hint ("short|long") of what lies at this screen point, or empty.
     virtual std::string HintAt(POINT screen) const = 0;
+    // The pointer is over the source's window: what shows only on hover may be made now.
+    virtual void PointerOver(POINT) {}
 
 protected:
     ~HintSource() = default;
@@ -20,17 +22,17 @@ protected:
 
 class HintTracker {
 public:
-    void Register(HWND window, const HintSource* source);
+    void Register(HWND window, HintSource* source);
     void Unregister(HWND window);
     // The hint of the registered window under the point, or of its nearest registered ancestor.
-    std::string HintAt(POINT screen) const;
+    std::string HintAt(POINT screen);
 
 private:
     struct Entry {
         HWND window;
-        const HintSource* source;
+        HintSource* source;
     };
-    const HintSource* Find(HWND window) const;
+    HintSource* Find(HWND window) const;
 
     std::vector<Entry> entries_;
 };

@@ -18,8 +18,9 @@ ToolBar::~ToolBar() {
 HWND ToolBar::Create(HWND parent, int id, const ToolBarLook& look, std::vector<ToolButton> buttons) {
     buttons_ = std::move(buttons);
     // The band container places and sizes the bar; it draws through to the container's background.
+    // The tooltips are the bar's, but their window waits for the pointer (PointerOver).
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER |
-                        TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS | (look.captions ? TBSTYLE_LIST : 0);
+                        TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | (look.captions ? TBSTYLE_LIST : 0);
     hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", style, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     if (!hwnd_) return nullptr;
@@ -99,9 +100,37 @@ std::string ToolBar::HintAt(POINT screen) const {
     return index < 0 ? std::string() : std::string(Button(index).hint);
 }
 
+void ToolBar::PointerOver(POINT screen) {
+    if (!tooltips_) CreateTooltips(screen);
+}
+
+// What the bar itself would make at its creation, made when first needed: a start shows the bar
+// without a tooltip window that the pointer may never ask for.
+void ToolBar::CreateTooltips(POINT screen) {
+    tooltips_ = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!tooltips_) return;
+    SendMessageA(hwnd_, TB_SETTOOLTIPS, WPARAM(tooltips_), 0);
+    // One tool per button, its text asked for when shown; the bar keeps the rectangles current.
+    for (int i = 0; i < ButtonCount(); ++i) {
+        if (Button(i).style & BTNS_SEP) continue;
+        TOOLINFOA tool{};
+        tool.cbSize = TTTOOLINFOA_V2_SIZE;
+        tool.hwnd = hwnd_;
+        tool.uId = UINT_PTR(Button(i).id);
+        SendMessageA(hwnd_, TB_GETITEMRECT, WPARAM(i), reinterpret_cast<LPARAM>(&tool.rect));
+        tool.lpszText = LPSTR_TEXTCALLBACKA;
+        SendMessageA(tooltips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+    // The move that brought the pointer here reached the bar before the tooltip existed.
+    POINT client = screen;
+    ScreenToClient(hwnd_, &client);
+    MSG move{hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y), 0, screen};
+    SendMessageA(tooltips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&move));
+}
+
 bool ToolBar::HandleNotify(NMHDR& header, LRESULT& result) {
-    HWND tooltips = reinterpret_cast<HWND>(SendMessageA(hwnd_, TB_GETTOOLTIPS, 0, 0));
-    if (header.code != TTN_GETDISPINFOA || header.hwndFrom != tooltips) return false;
+    if (header.code != TTN_GETDISPINFOA || !tooltips_ || header.hwndFrom != tooltips_) return false;
     const int index = IndexOf(int(header.idFrom));
     if (index < 0) return false;
     auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);

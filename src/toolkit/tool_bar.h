@@ -58,13 +58,16 @@ public:
     void SetHotItem(int index) { SendMessageA(hwnd_, TB_SETHOTITEM, WPARAM(index), 0); }
 
     std::string HintAt(POINT screen) const override;
+    void PointerOver(POINT screen) override;
     // Answers the tooltip's request for a button's text; false when the notification is not ours.
     bool HandleNotify(NMHDR& header, LRESULT& result);
 
 private:
     void AddButtons();
+    void CreateTooltips(POINT screen);
 
     HWND hwnd_ = nullptr;
+    HWND tooltips_ = nullptr;  // made when the pointer first comes over the bar
     std::vector<ToolButton> buttons_;
     int buttonHeight_ = 0;
     std::string tipText_;  // the tooltip reads the text after the notification returns
