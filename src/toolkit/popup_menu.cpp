@@ -8,13 +8,16 @@ namespace {
 constexpr UINT kSeparator = 0;
 }
 
-PopupMenu::PopupMenu(Component* owner)
-    : Component(owner),
-      menu_(CreatePopupMenu()),
-      // The chosen item's WM_COMMAND comes here, after the menu has closed.
-      window_([this](UINT message, WPARAM wParam, LPARAM lParam) {
-          return message == WM_COMMAND ? OnCommand(wParam) : window_.DefaultProc(message, wParam, lParam);
-      }) {}
+PopupMenu::PopupMenu(Component* owner) : Component(owner), menu_(CreatePopupMenu()) {}
+
+// The chosen item's WM_COMMAND comes here, after the menu has closed.
+HWND PopupMenu::CommandWindow() {
+    if (!window_)
+        window_.emplace([this](UINT message, WPARAM wParam, LPARAM lParam) {
+            return message == WM_COMMAND ? OnCommand(wParam) : window_->DefaultProc(message, wParam, lParam);
+        });
+    return window_->Handle();
+}
 
 PopupMenu::~PopupMenu() {
     if (menu_) DestroyMenu(menu_);
@@ -70,7 +73,7 @@ void PopupMenu::Click(int index) {
     onClick();
 }
 
-void PopupMenu::Popup(int x, int y) { TrackPopupMenu(menu_, trackFlags_, x, y, 0, window_.Handle(), nullptr); }
+void PopupMenu::Popup(int x, int y) { TrackPopupMenu(menu_, trackFlags_, x, y, 0, CommandWindow(), nullptr); }
 
 void PopupMenu::Notification(Component* component, Operation operation) {
     Component::Notification(component, operation);

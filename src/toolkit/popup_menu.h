@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,13 +62,14 @@ private:
     };
     void Apply(int index);
     LRESULT OnCommand(WPARAM wParam);
+    HWND CommandWindow();
 
     std::vector<Item> items_;
     HMENU menu_;
     bool autoPopup_ = true;
     Component* popupComponent_ = nullptr;
     UINT trackFlags_ = TPM_LEFTALIGN | TPM_RIGHTBUTTON;
-    UtilityWindow window_;
+    std::optional<UtilityWindow> window_;  // made at the first popup
 };
 
 }  // namespace tk

@@ -4,12 +4,11 @@
 
 namespace tk {
 
-Timer::Timer(std::function<void()> onTimer)
-    : onTimer_(std::move(onTimer)), window_([this](UINT message, WPARAM wParam, LPARAM lParam) {
-          return message == WM_TIMER ? OnTimer(wParam) : window_.DefaultProc(message, wParam, lParam);
-      }) {}
+Timer::Timer(std::function<void()> onTimer) : onTimer_(std::move(onTimer)) {}
 
-Timer::~Timer() { KillTimer(window_.Handle(), kTimerId); }
+Timer::~Timer() {
+    if (window_) KillTimer(window_->Handle(), kTimerId);
+}
 
 void Timer::SetEnabled(bool enabled) {
     enabled_ = enabled;
@@ -27,9 +26,13 @@ void Timer::SetOnTimer(std::function<void()> onTimer) {
 }
 
 void Timer::Restart() {
-    KillTimer(window_.Handle(), kTimerId);
+    if (window_) KillTimer(window_->Handle(), kTimerId);
     if (!enabled_ || interval_ == 0 || !onTimer_) return;
-    if (!SetTimer(window_.Handle(), kTimerId, interval_, nullptr)) throw OutOfResources("Nedostatek volných časovačů");
+    if (!window_)
+        window_.emplace([this](UINT message, WPARAM wParam, LPARAM lParam) {
+            return message == WM_TIMER ? OnTimer(wParam) : window_->DefaultProc(message, wParam, lParam);
+        });
+    if (!SetTimer(window_->Handle(), kTimerId, interval_, nullptr)) throw OutOfResources("Nedostatek volných časovačů");
 }
 
 LRESULT Timer::OnTimer(WPARAM id) {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 #include "toolkit/utility_window.h"
@@ -39,7 +40,7 @@ private:
     bool enabled_ = false;
     UINT interval_ = 0;
     std::function<void()> onTimer_;
-    UtilityWindow window_;
+    std::optional<UtilityWindow> window_;  // made when the timer first runs
 };
 
 }  // namespace tk
