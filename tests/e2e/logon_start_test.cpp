@@ -91,11 +91,6 @@ void MakeRunKey() {
         RegCloseKey(key);
 }
 
-void Quit(drv::Program& program, HWND form) {
-    Choose(form, IDM_KONEC);
-    CHECK(program.WaitExit() == DWORD(0));
-}
-
 // Checks the box the program shows now and answers it; `alone`: no other window of it shows.
 void Answer(const drv::Program& program, const char* text, LPCSTR icon, bool alone = false) {
     const std::optional<drv::MessageBoxInfo> box = drv::WaitMessageBox(program);
@@ -169,7 +164,7 @@ TEST_CASE("the lower-cased program path in the Run value, PathFilename and the s
             CHECK(RunValue() == "\"" + std::string(row.expected) + "\" \"Minimized\"");
             CHECK(StoredPath() == row.expected);
             CHECK(programs.Link().value_or(link_file::LinkFile()).target == row.expected);
-            Quit(program, form);
+            CHECK(drv::Quit(program, form));
         }
     }
 }
@@ -202,7 +197,7 @@ TEST_CASE("a Run value of any type or data sets the mark; an unwritable Run key 
         // Marked, the command deletes the value; unmarked it would write it anew.
         Choose(form, IDM_SPOUSTET, true);
         CHECK(Entries(kRunKey, "Pebblewire") == DWORD(0));
-        Quit(program, form);
+        CHECK(drv::Quit(program, form));
     }
 
     drv::ResetUserState();
@@ -218,7 +213,7 @@ TEST_CASE("a Run value of any type or data sets the mark; an unwritable Run key 
     }
     Choose(form, IDM_SPOUSTET, true);
     CHECK(RunValue());
-    Quit(program, form);
+    CHECK(drv::Quit(program, form));
     drv::ResetUserState();
 }
 
@@ -274,7 +269,7 @@ TEST_CASE("the clean-up removes the Run value and the settings, keeps the shortc
         REQUIRE(form);
         CHECK(RunValue());
         CHECK(StoredPath());
-        Quit(next, form);
+        CHECK(drv::Quit(next, form));
     }
     drv::ResetUserState();
 }

@@ -21,18 +21,6 @@ constexpr char kConfirmationStart[] = "Zpráva byla poslána";
 // The window's controls that can hold the keyboard focus.
 constexpr int kFocusable[] = {app::IDC_MEMO1, app::IDC_EDIT1, app::IDC_RADIOBUTTON1, app::IDC_RADIOBUTTON2};
 
-// Files in the program's folder and in the current one, to see that nothing was written.
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.emplace_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
 std::string ProgramFolder() {
     const std::string path = drv::ProgramPath();
     return path.substr(0, path.rfind('\\'));
@@ -198,7 +186,7 @@ TEST_CASE("an item chosen from a submenu runs its command") {
 
 TEST_CASE("Ctrl+S sends and F1 opens the help from every control; no shortcut saves a file") {
     bars::Session session;
-    const auto programFiles = FilesIn(ProgramFolder()), currentFiles = FilesIn(CurrentFolder());
+    const auto programFiles = drv::FileNames(ProgramFolder()), currentFiles = drv::FileNames(CurrentFolder());
     size_t sent = 0;
     for (int control : kFocusable) {
         CAPTURE(control);
@@ -228,7 +216,7 @@ TEST_CASE("Ctrl+S sends and F1 opens the help from every control; no shortcut sa
             }
         }
     }
-    CHECK(FilesIn(ProgramFolder()) == programFiles);
-    CHECK(FilesIn(CurrentFolder()) == currentFiles);
+    CHECK(drv::FileNames(ProgramFolder()) == programFiles);
+    CHECK(drv::FileNames(CurrentFolder()) == currentFiles);
     CHECK(drv::ReadRecorderLog().size() == sent);
 }

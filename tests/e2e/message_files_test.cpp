@@ -131,8 +131,7 @@ TEST_CASE("open and save go through the system's dialogs, propose the last name 
     }
     WIN32_FIND_DATAA found;
     CHECK(FindFirstFileA((folder + "*.tmp").c_str(), &found) == INVALID_HANDLE_VALUE);
-    PostMessageA(form, WM_COMMAND, IDM_KONEC, 0);
-    CHECK(program.WaitExit() == DWORD(0));
+    CHECK(drv::Quit(program, form));
 }
 
 TEST_CASE("the last message survives a restart while the option is on at exit, beside the program's own name") {

@@ -18,10 +18,6 @@ bool ToggleAndWait(HWND form, int command, const char* name, const char* expecte
     return drv::WaitUntil([&] { return StoredOption(name) == std::string(expected); });
 }
 
-void Quit(drv::Program& program, HWND form) {
-    PostMessageA(form, WM_COMMAND, IDM_KONEC, 0);
-    REQUIRE(program.WaitExit() == DWORD(0));
-}
 }  // namespace
 
 TEST_CASE("each option toggle writes its value at once and the next start loads it") {
@@ -47,7 +43,7 @@ TEST_CASE("each option toggle writes its value at once and the next start loads 
             CHECK_FALSE(StoredOption(row.name));
             CHECK(ToggleAndWait(form, row.command, row.name, row.afterFirstToggle));
             // Toggling close-to-tray off must not keep the quit below from ending the program.
-            Quit(program, form);
+            REQUIRE(drv::Quit(program, form));
         }
         // Loaded at the start: toggling again flips the stored state, not the design state.
         drv::Program program;
@@ -56,6 +52,6 @@ TEST_CASE("each option toggle writes its value at once and the next start loads 
         REQUIRE(form);
         CHECK(StoredOption(row.name) == std::string(row.afterFirstToggle));
         CHECK(ToggleAndWait(form, row.command, row.name, row.afterSecondToggle));
-        Quit(program, form);
+        REQUIRE(drv::Quit(program, form));
     }
 }

@@ -64,26 +64,9 @@ void FreshUser() {
     drv::WriteString(drv::kSettingsKey, "CloseToTraybar", "0");
 }
 
-bool Quit(drv::Program& program, HWND form) {
+bool Close(drv::Program& program, HWND form) {
     PostMessageA(form, WM_CLOSE, 0, 0);
     return program.WaitExit() == DWORD(0);
-}
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
-void RemoveFolder(const std::string& folder) {
-    for (const std::string& name : FilesIn(folder)) DeleteFileA((folder + "\\" + name).c_str());
-    RemoveDirectoryA(folder.c_str());
 }
 
 std::string TempFolder(const char* name) {
@@ -146,14 +129,14 @@ TEST_CASE("on Windows 98 and ME the program refuses to run and offers WinPopup")
     const std::string winPopup = std::string(windows) + "\\Winpopup.exe";
     CopyFileA(drv::DosPath(drv::Env("PW_RECORDER")).c_str(), winPopup.c_str(), FALSE);
     const Finally removeWinPopup([&] { DeleteFileA(winPopup.c_str()); });
-    const Finally removeStartup([&] { RemoveFolder(startup); });
+    const Finally removeStartup([&] { drv::RemoveTree(startup); });
     for (const char* version : {"win98", "winme"}) {
         for (const bool yes : {false, true}) {
             CAPTURE(std::string(version));
             CAPTURE(yes);
             drv::ResetUserState();
             const RegistryOverride windowsVersion = WindowsVersion(version);
-            RemoveFolder(startup);
+            drv::RemoveTree(startup);
             CreateDirectoryA(startup.c_str(), nullptr);
             drv::RecorderLogPath();
             drv::ClearRecorderLog();
@@ -175,11 +158,11 @@ TEST_CASE("on Windows 98 and ME the program refuses to run and offers WinPopup")
             CHECK_FALSE(KeyExists(kBrantelKey));
             if (!yes) {
                 Sleep(500);
-                CHECK(FilesIn(startup).empty());
+                CHECK(drv::FileNames(startup).empty());
                 CHECK(drv::ReadRecorderLog().empty());
                 continue;
             }
-            CHECK(FilesIn(startup) == std::vector<std::string>{"WinPopup.lnk"});
+            CHECK(drv::FileNames(startup) == std::vector<std::string>{"WinPopup.lnk"});
             CHECK(ShowCommandOfLink(startup + "\\WinPopup.lnk") == DWORD(SW_SHOWMINNOACTIVE));
             const std::vector<drv::LaunchRecord> records = drv::WaitRecords(1);
             REQUIRE(records.size() == 1);
@@ -212,7 +195,7 @@ TEST_CASE("Windows NT 4.0 gets MS Sans Serif, Windows 2000 Tahoma") {
         HWND memo = drv::ChildById(form, IDC_MEMO1);
         REQUIRE(memo);
         CHECK(LaidOutWidth(memo, sample) == TextWidth(row.face, sample));
-        CHECK(Quit(program, form));
+        CHECK(Close(program, form));
     }
 }
 
@@ -226,7 +209,7 @@ TEST_CASE("the running window marks the instance while it lives and the mark goe
     REQUIRE(application);
     CHECK(GlobalFindAtomA(kAtom) != 0);
     CHECK(drv::ReadString(drv::kSettingsKey, "Handle") == std::to_string(reinterpret_cast<INT_PTR>(application)));
-    CHECK(Quit(program, form));
+    CHECK(Close(program, form));
     CHECK(GlobalFindAtomA(kAtom) == 0);
     CHECK_FALSE(drv::ReadString(drv::kSettingsKey, "Handle"));
 }
@@ -261,7 +244,7 @@ TEST_CASE("a second start brings the first forward and ends without a window or 
         GetWindowThreadProcessId(GetForegroundWindow(), &owner);
         return owner == first.Id();
     }));
-    CHECK(Quit(first, form));
+    CHECK(Close(first, form));
 }
 
 TEST_CASE("the window watch sees the windows of an ordinary start") {
@@ -334,7 +317,7 @@ TEST_CASE("minimized as the first argument, or the show command, starts hidden, 
             CHECK_FALSE(IsIconic(application));
             break;
         }
-        CHECK(Quit(program, form));
+        CHECK(Close(program, form));
     }
 }
 
@@ -377,7 +360,7 @@ TEST_CASE("a marker left behind by an instance that is gone does not stop the ne
         if (HWND application = next.WaitApplicationWindow())
             CHECK(drv::ReadString(drv::kSettingsKey, "Handle") ==
                   std::to_string(reinterpret_cast<INT_PTR>(application)));
-        if (form) CHECK(Quit(next, form));
+        if (form) CHECK(Close(next, form));
         if (foreign) DestroyWindow(foreign);
         ClearRunningMarker();
     }

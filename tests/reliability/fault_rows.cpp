@@ -77,7 +77,7 @@ std::string KilledWhileSaving(Row& row) {
         if (after != old && after != text)
             Note(row.lost, "the last message, " + std::to_string(after.size()) + " bytes");
         ++kept[after == text];
-        for (const std::string& name : FilesMatching(folder, "pw*.tmp")) DeleteFileA((folder + "\\" + name).c_str());
+        for (const std::string& name : FileNames(folder, "pw*.tmp")) DeleteFileA((folder + "\\" + name).c_str());
     }
     return "whole each time: " + std::to_string(kept[0]) + " old, " + std::to_string(kept[1]) + " new";
 }
@@ -209,7 +209,7 @@ std::string LongProgramPath(Row& row) {
     drv::UnixShell("mkdir -p '" + unixName.substr(0, unixName.rfind('/')) + "' && cp '" +
                    drv::UnixPath(drv::ProgramPath()) + "' '" + unixName + ".tmp' && mv '" + unixName + ".tmp' '" +
                    unixName + ".exe'");
-    Check(row, drv::WaitUntil([&] { return FilesMatching(deep, "*.exe").size() == 1; }), "no copy");
+    Check(row, drv::WaitUntil([&] { return FileNames(deep, "*.exe").size() == 1; }), "no copy");
     {
         Run run("", unixName + ".exe");
         Check(row, run.Open(), "no window");

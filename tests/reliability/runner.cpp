@@ -91,28 +91,6 @@ std::string FreshFolder(const std::string& name) {
     return folder;
 }
 
-void RemoveTree(const std::string& path) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-    if (!(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
-        return;
-    }
-    for (const std::string& name : FilesMatching(path, "*"))
-        if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-    RemoveDirectoryA(path.c_str());
-}
-
-std::vector<std::string> FilesMatching(const std::string& folder, const char* pattern) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.push_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
 void FreshUser() {
     drv::ResetUserState();
     // A killed instance leaves its marker in the wineserver, counted once for every start.

@@ -54,9 +54,8 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string Lines(size_t size);
 // A new empty folder under the prefix's temporary folder, without a trailing "\".
 std::string FreshFolder(const std::string& name);
-void RemoveTree(const std::string& path);
-// Files of a folder whose names match the pattern ("*.tmp").
-std::vector<std::string> FilesMatching(const std::string& folder, const char* pattern);
+using drv::FileNames;
+using drv::RemoveTree;
 
 // A user whose settings are those of a first start, no running-instance marker left anywhere.
 void FreshUser();

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/commands.h"
 #include "support/recorder_log.h"
 
 #include <commctrl.h>
@@ -266,6 +267,34 @@ LRESULT EndSessionLikeWindows(Program& program, HWND window) {
         PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
     program.Kill();
     return query;
+}
+
+bool Quit(Program& program, HWND form) {
+    PostMessageA(form, WM_COMMAND, app::IDM_KONEC, 0);
+    return program.WaitExit() == DWORD(0);
+}
+
+std::vector<std::string> FileNames(const std::string& folder, const char* pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA((folder + "\\" + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do
+        if (std::strcmp(found.cFileName, ".") && std::strcmp(found.cFileName, ".."))
+            names.emplace_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void RemoveTree(const std::string& path) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileA(path.c_str());
+        return;
+    }
+    for (const std::string& name : FileNames(path)) RemoveTree(path + "\\" + name);
+    RemoveDirectoryA(path.c_str());
 }
 
 HWND StartFresh(Program& program) {

@@ -80,6 +80,14 @@ std::string UnixPath(const std::string& path);
 // are out of reach of the ANSI file functions, in Wine as in Windows 2000, but not of the shell.
 void UnixShell(const std::string& command);
 
+// Ends the program with "&Konec"; true when it ended with status 0.
+bool Quit(Program& program, HWND form);
+
+// The names in a folder that match the pattern ("*.tmp"), without "." and "..".
+std::vector<std::string> FileNames(const std::string& folder, const char* pattern = "*");
+// Deletes a file, or a folder with all it holds.
+void RemoveTree(const std::string& path);
+
 // Top-level windows of a process.
 std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly);
 // Ends a running process at once, and takes its icon out of the notification area.
