@@ -26,9 +26,7 @@ std::optional<std::string> Bytes(const std::string& path) {
 
 // A new folder under the prefix's temporary folder, with a trailing "\".
 std::string TempFolder(const char* name) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = temp + std::string(name);
+    const std::string folder = drv::TempPath(name);
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder + "\\";
 }

@@ -69,12 +69,6 @@ bool Close(drv::Program& program, HWND form) {
     return program.WaitExit() == DWORD(0);
 }
 
-std::string TempFolder(const char* name) {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    return std::string(temp) + name;
-}
-
 std::optional<DWORD> ShowCommandOfLink(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     DWORD show = 0;
@@ -122,7 +116,7 @@ int TextWidth(const char* face, const std::string& sample) {
 }  // namespace
 
 TEST_CASE("on Windows 98 and ME the program refuses to run and offers WinPopup") {
-    const std::string startup = TempFolder("pw-startup-test");
+    const std::string startup = drv::TempPath("pw-startup-test");
     const RegistryOverride startupFolder(HKEY_CURRENT_USER, kShellFolders, "Startup", startup);
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);

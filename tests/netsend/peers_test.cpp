@@ -38,11 +38,6 @@ std::string Text(size_t length) {
     return text;
 }
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 // Takes the fixture's files that match, e.g. "messages\msg.*", once `count` are there or `ms`
 // have passed: their bytes.
 std::vector<std::string> TakeFiles(const std::string& pattern, size_t count, DWORD ms) {
@@ -61,7 +56,7 @@ std::vector<std::string> TakeFiles(const std::string& pattern, size_t count, DWO
         },
         ms);
     for (std::string& file : files) {
-        const std::string bytes = ReadBytes(file);
+        const std::string bytes = drv::ReadBytes(file);
         DeleteFileA(file.c_str());
         file = bytes;
     }
@@ -70,7 +65,7 @@ std::vector<std::string> TakeFiles(const std::string& pattern, size_t count, DWO
 
 // What smbd logged after `from` bytes of its log.
 std::string SmbdLog(size_t from = 0) {
-    return ReadBytes(drv::DosPath(drv::Env("PW_PEERS")) + "\\smbd\\log").substr(from);
+    return drv::ReadBytes(drv::DosPath(drv::Env("PW_PEERS")) + "\\smbd\\log").substr(from);
 }
 
 // The text blocks (SMBsendtxt) as smbd logged their bytes: each request's fields, then its bytes

@@ -67,15 +67,6 @@ std::vector<std::string> Changed(const Values& before, const Values& after) {
 
 // ---- files ----
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
-}
-
 std::string Lines(size_t size) {
     std::string text;
     for (int line = 0; text.size() < size; ++line) text += "Řádek " + std::to_string(line) + ": žluťoučký kůň úpěl\r\n";
@@ -83,9 +74,7 @@ std::string Lines(size_t size) {
 }
 
 std::string FreshFolder(const std::string& name) {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    const std::string folder = temp + name;
+    const std::string folder = drv::TempPath(name);
     RemoveTree(folder);
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;

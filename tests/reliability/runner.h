@@ -47,8 +47,8 @@ void RestoreValues(const std::string& path, const Values& values);
 std::vector<std::string> Changed(const Values& before, const Values& after);
 
 // ---- files ----
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
+using drv::ReadBytes;
+using drv::WriteBytes;
 // Numbered Czech lines, each ended by CR LF, as many as fit in `size` bytes. Lines, not one
 // long paragraph: Wine's editor wraps a long one in time that grows with its square.
 std::string Lines(size_t size);

@@ -9,6 +9,8 @@
 #include <dlgs.h>
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 namespace drv {
 
@@ -285,6 +287,21 @@ std::vector<std::string> FileNames(const std::string& folder, const char* patter
     while (FindNextFileA(search, &found));
     FindClose(search);
     return names;
+}
+
+std::string TempPath(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    return temp + name;
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
 }
 
 void RemoveTree(const std::string& path) {

@@ -85,6 +85,10 @@ bool Quit(Program& program, HWND form);
 
 // The names in a folder that match the pattern ("*.tmp"), without "." and "..".
 std::vector<std::string> FileNames(const std::string& folder, const char* pattern = "*");
+// A path in the prefix's temporary folder.
+std::string TempPath(const std::string& name);
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
 // Deletes a file, or a folder with all it holds.
 void RemoveTree(const std::string& path);
 
