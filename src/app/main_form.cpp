@@ -86,8 +86,7 @@ TMainForm::~TMainForm() {
 }
 
 bool TMainForm::Create() {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    if (!RegisterWindowClass(kMainFormClass, GetSysColorBrush(COLOR_BTNFACE), icon)) return false;
+    if (!RegisterWindowClass(kMainFormClass, GetSysColorBrush(COLOR_BTNFACE), tk::LoadProgramIcons())) return false;
     // Where the window opens when the settings cannot say otherwise.
     const settings::WindowValues design = CentredPlacement();
     if (!tk::Form::Create(WS_EX_CONTROLPARENT, kMainFormClass, kCaption,
@@ -173,7 +172,7 @@ void TMainForm::CreateComponents() {
 void TMainForm::FormCreate() {
     runningAtom_ = GlobalAddAtomA(kRunningInstanceAtom);
     tk::Application::Instance().SetOnHint([this] { ShowHint(); });
-    TrayIcon1->SetIcon(LoadIconA(GetModuleHandleA(nullptr), "MAINICON"));
+    TrayIcon1->SetIcon(tk::LoadProgramIcons().icon);
     font_.reset(tk::CreateFormFont());
     tk::ApplyFont(Handle(), font_.get());
     ToolBar1.FitButtonHeight();

@@ -125,8 +125,8 @@ void TAboutBox::CreateControls() {
                           label.y, label.width, label.height, Handle(), label.id);
     HWND picture = tk::CreateControl(0, "STATIC", "", SS_ICON, kProgramIcon.x, kProgramIcon.y, kProgramIcon.width,
                                      kProgramIcon.height, Handle(), IDC_PROGRAMICON);
-    icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, kProgramIcon.width,
-                                              kProgramIcon.height, LR_DEFAULTCOLOR)));
+    icon_.reset(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), tk::kProgramIconName, IMAGE_ICON,
+                                              kProgramIcon.width, kProgramIcon.height, LR_DEFAULTCOLOR)));
     SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon_.get()), 0);
     SetWindowPos(picture, nullptr, kProgramIcon.x, kProgramIcon.y, kProgramIcon.width, kProgramIcon.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <cstddef>
+#include <stdexcept>
 
 #include "toolkit/application.h"
 #include "toolkit/message_box.h"
@@ -23,6 +24,20 @@ constexpr char kSaveFilter[] = "Textové soubory (*.txt)\0*.txt\0";
 constexpr char kDefaultExtension[] = "txt";
 constexpr DWORD kOpenFlags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
 constexpr DWORD kSaveFlags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+
+constexpr char kDialogLibrary[] = "comdlg32.dll";
+constexpr char kLibraryMissing[] = "Knihovnu comdlg32.dll nelze načíst";
+
+// The dialogs' library is loaded when a dialog is first asked for, so that no start pays for it.
+using FileDialogFunction = BOOL(WINAPI*)(OPENFILENAMEA*);
+FileDialogFunction FileDialog(bool forSaving) {
+    static const HMODULE library = LoadLibraryA(kDialogLibrary);
+    const auto function = library ? reinterpret_cast<FileDialogFunction>(reinterpret_cast<void*>(
+                                        GetProcAddress(library, forSaving ? "GetSaveFileNameA" : "GetOpenFileNameA")))
+                                  : nullptr;
+    if (!function) throw std::runtime_error(kLibraryMissing);
+    return function;
+}
 }  // namespace
 
 std::string RunFileDialog(const std::string& InitialName, bool ForSaving) {
@@ -36,9 +51,10 @@ std::string RunFileDialog(const std::string& InitialName, bool ForSaving) {
     record.nMaxFile = kNameCapacity;
     record.lpstrDefExt = kDefaultExtension;
     record.Flags = ForSaving ? kSaveFlags : kOpenFlags;
+    const FileDialogFunction showDialog = FileDialog(ForSaving);
     // Modal like the message box: no other window of the program takes input meanwhile.
     tk::ModalScope modal(record.hwndOwner);
-    const BOOL chosen = ForSaving ? GetSaveFileNameA(&record) : GetOpenFileNameA(&record);
+    const BOOL chosen = showDialog(&record);
     return chosen ? std::string(name) : std::string();
 }
 

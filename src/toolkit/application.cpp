@@ -38,8 +38,7 @@ Application& Application::Instance() {
 
 bool Application::Initialize(const std::string& title) {
     title_ = title;
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    if (!RegisterWindowClass(kClassName, nullptr, icon)) return false;
+    if (!RegisterWindowClass(kClassName, nullptr, LoadProgramIcons())) return false;
     // Zero-sized popup at the screen's centre: only its taskbar button is ever seen.
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
     return Create(0, kClassName, title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,

@@ -29,4 +29,13 @@ private:
     IconHandle handle_;
 };
 
+// The program's own icon in its resources, at the system's large and small sizes: shared images,
+// never destroyed. The small one is the resource's own small image, not the large one shrunk.
+struct ProgramIcons {
+    HICON icon = nullptr;    // SM_CXICON
+    HICON iconSm = nullptr;  // SM_CXSMICON
+};
+constexpr char kProgramIconName[] = "MAINICON";
+ProgramIcons LoadProgramIcons();
+
 }  // namespace tk

@@ -11,13 +11,15 @@ Window::~Window() {
     }
 }
 
-bool Window::RegisterWindowClass(const char* className, HBRUSH background, HICON icon, UINT style) {
+bool Window::RegisterWindowClass(const char* className, HBRUSH background, const ProgramIcons& icons, UINT style) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.style = style;
     wc.lpfnWndProc = StaticProc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hIcon = icon;
+    wc.hIcon = icons.icon;
+    // Given, so that the system need not shrink the large image for the caption and the taskbar.
+    wc.hIconSm = icons.iconSm;
     wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     wc.hbrBackground = background;
     wc.lpszClassName = className;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "toolkit/icon.h"
+
 namespace tk {
 
 class Window {
@@ -17,7 +19,8 @@ public:
 
 protected:
     // Registers a class whose procedure forwards to the Window object; returns false when it fails.
-    static bool RegisterWindowClass(const char* className, HBRUSH background, HICON icon = nullptr, UINT style = 0);
+    static bool RegisterWindowClass(const char* className, HBRUSH background, const ProgramIcons& icons = {},
+                                    UINT style = 0);
     HWND Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
                 int height, HWND parent, HMENU menu = nullptr);
 
