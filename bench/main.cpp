@@ -112,16 +112,19 @@ int main(int argc, char** argv) {
     // Names the messenger stand-in's log in the environment that every started program inherits.
     drv::RecorderLogPath();
     const Subject pebblewire{"Pebblewire", program, kMainFormClass};
-    std::vector<StartSeries> starts{StartSeries(pebblewire),
-                                    StartSeries({"empty window", Beside("empty_window.exe"), "BenchEmptyWindow"}),
-                                    StartSeries({"Wine's notepad", kNotepad, "Notepad"})};
+    std::vector<StartSeries> starts{
+        StartSeries(pebblewire), StartSeries({"empty window", Beside("empty_window.exe"), "BenchEmptyWindow"}),
+        StartSeries({"Wine's notepad", kNotepad, "Notepad"}),
+        StartSeries({"same windows, no logic", Beside("same_windows.exe"), "BenchSameWindows"})};
     const Subject iconProgram{"one-icon program", Beside("tray_icon.exe"), "BenchTrayIcon"};
+    const Subject sameWindows{"same windows, no logic", Beside("same_windows.exe"), "BenchSameWindows"};
     const Subject shellProgram{"ShellExecute + box", Beside("shell_message.exe"), "BenchShellMessage"};
 
     // Warm-up, not counted: Pebblewire's first run does its one-time set-up, and every file is cached.
     for (StartSeries& series : starts) MeasureStart(series.subject);
     MeasureHiddenStart(watch, pebblewire, "minimized", "PebblewireTrayIcon");
     MeasureHiddenStart(watch, iconProgram, "", "BenchTrayIcon");
+    MeasureHiddenStart(watch, sameWindows, "minimized", "BenchSameWindowsIcon");
 
     std::printf("%d rounds, each program and its baselines in turn, the order rotating every round\n", rounds);
     for (int round = 0; round < rounds; ++round) {
@@ -131,15 +134,26 @@ int main(int argc, char** argv) {
             if (Record(figures, "start of " + series.subject.name)) series.Add(*figures);
         }
     }
-    Series hidden{"Pebblewire minimized", {}}, iconBaseline{iconProgram.name, {}};
+    struct HiddenSeries {
+        const Subject& subject;
+        const char* arguments;
+        const char* trayClass;
+        Series series;
+    };
+    HiddenSeries hiddenStarts[] = {
+        {pebblewire, "minimized", "PebblewireTrayIcon", {"Pebblewire minimized", {}}},
+        {iconProgram, "", "BenchTrayIcon", {iconProgram.name, {}}},
+        {sameWindows, "minimized", "BenchSameWindowsIcon", {sameWindows.name, {}}},
+    };
+    constexpr size_t kHiddenCount = sizeof hiddenStarts / sizeof hiddenStarts[0];
     for (int round = 0; round < rounds; ++round)
-        for (int i = 0; i < 2; ++i) {
-            const bool ours = (round + i) % 2 == 0;
-            const auto ms = ours ? MeasureHiddenStart(watch, pebblewire, "minimized", "PebblewireTrayIcon")
-                                 : MeasureHiddenStart(watch, iconProgram, "", "BenchTrayIcon");
-            if (Record(ms, ours ? "hidden start" : "icon program"))
-                (ours ? hidden : iconBaseline).values.push_back(*ms);
+        for (size_t i = 0; i < kHiddenCount; ++i) {
+            HiddenSeries& start = hiddenStarts[(size_t(round) + i) % kHiddenCount];
+            const auto ms = MeasureHiddenStart(watch, start.subject, start.arguments, start.trayClass);
+            if (Record(ms, "hidden start of " + start.subject.name)) start.series.values.push_back(*ms);
         }
+    const Series &hidden = hiddenStarts[0].series, &iconBaseline = hiddenStarts[1].series,
+                 &sameHidden = hiddenStarts[2].series;
 
     Series send{"Pebblewire", {}}, shellBaseline{shellProgram.name, {}};
     SendTarget sender(pebblewire, app::IDC_MEMO1), baselineSender(shellProgram, 0);
@@ -157,20 +171,21 @@ int main(int argc, char** argv) {
 
     std::printf("\nmedian (min - max, n)\n\n");
     bool met = true;
-    StartSeries &ours = starts[0], &empty = starts[1], &notepad = starts[2];
-    met &= PrintMeasure("start-up: CreateProcess to main window visible and input-idle (ms)", ours.milliseconds,
-                        {{&empty.milliseconds, {1.3, false}}, {&notepad.milliseconds, {1.0, true}}});
+    StartSeries &ours = starts[0], &empty = starts[1], &notepad = starts[2], &same = starts[3];
+    met &= PrintMeasure(
+        "start-up: CreateProcess to main window visible and input-idle (ms)", ours.milliseconds,
+        {{&empty.milliseconds, {1.3, false}}, {&notepad.milliseconds, {1.0, true}}, {&same.milliseconds, {}}});
     met &= PrintMeasure("hidden start (\"minimized\", tray option on): CreateProcess to the icon added (ms)", hidden,
-                        {{&iconBaseline, {1.3, false}}});
+                        {{&iconBaseline, {1.3, false}}, {&sameHidden, {}}});
     met &= PrintMeasure("send: Ctrl+S to the messenger process's start (ms, wall clock)", send, {{&shellBaseline, {}}});
     met &= PrintMeasure("private bytes at idle (KB)", ours.privateKb,
                         {{&empty.privateKb, {1.2, false}}, {&notepad.privateKb, {}}});
     met &= PrintMeasure("working set at idle (KB)", ours.workingSetKb,
                         {{&empty.workingSetKb, {}}, {&notepad.workingSetKb, {}}});
     met &= PrintMeasure("GDI objects at idle (used entries of the process's GDI handle table)", ours.gdi,
-                        {{&empty.gdi, {}}, {&notepad.gdi, {1.0, true}}});
+                        {{&empty.gdi, {}}, {&notepad.gdi, {1.0, true}}, {&same.gdi, {}}});
     met &= PrintMeasure("USER objects at idle (the process's windows: top-level, child, message-only)", ours.windows,
-                        {{&empty.windows, {}}, {&notepad.windows, {}}});
+                        {{&empty.windows, {}}, {&notepad.windows, {}}, {&same.windows, {}}});
     PrintGrowth(send, beforeSends, afterSends);
     PrintGrowth(shellBaseline, baselineBefore, baselineAfter);
     std::printf("stripped exe: %lu bytes (target <= 307200); the empty window's: %lu bytes\n", FileSize(program),
