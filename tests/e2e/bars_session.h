@@ -69,13 +69,13 @@ struct Session {
     }
 
     bool WaitMenu(int index) const {
-        return drv::WaitUntil([&] { return OpenMenu() == index; }, 3000);
+        return drv::WaitUntil([&] { return OpenMenu() == index; });
     }
     bool WaitHot(int index) const {
-        return drv::WaitUntil([&] { return HotMenuButton() == index; }, 3000);
+        return drv::WaitUntil([&] { return HotMenuButton() == index; });
     }
     bool WaitStatus(const std::string& text) const {
-        return drv::WaitUntil([&] { return Status() == text; }, 3000);
+        return drv::WaitUntil([&] { return Status() == text; });
     }
 
     // The text of the tooltip on screen, empty when none shows.

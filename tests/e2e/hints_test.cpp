@@ -34,7 +34,7 @@ TEST_CASE("a tool button shows its short hint as tooltip and its long hint in th
         CAPTURE(i);
         drv::MoveMouse(drv::CenterOf(session.ToolButton(i)));
         CHECK(session.WaitStatus(kButtonHints[i].status));
-        CHECK(drv::WaitUntil([&] { return session.Tooltip() == kButtonHints[i].tooltip; }, 5000));
+        CHECK(drv::WaitUntil([&] { return session.Tooltip() == kButtonHints[i].tooltip; }));
     }
     // Pointing at the editor, or away from the window, empties the status line.
     drv::MoveMouse(drv::CenterOf(drv::WindowRectOf(session.memo)));

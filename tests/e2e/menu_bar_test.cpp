@@ -160,7 +160,7 @@ TEST_CASE("Alt or F10 alone highlights the first menu button: arrows move, Enter
         CHECK(session.WaitHot(-1));
         // Out of menu mode the keys go to the editor again.
         drv::PressKey('X');
-        CHECK(drv::WaitUntil([&] { return drv::WindowText(session.memo) == "x"; }, 3000));
+        CHECK(drv::WaitUntil([&] { return drv::WindowText(session.memo) == "x"; }));
         drv::SetWindowTextOf(session.memo, "");
     }
     // In menu mode a button's letter alone opens its submenu.

@@ -19,7 +19,7 @@ TEST_CASE("the recipient field and Esc") {
          workgroup = drv::ChildById(form, IDC_RADIOBUTTON2), field = drv::ChildById(form, IDC_EDIT1);
     const std::string placeholder = "(vaše pracovní skupina)";
     const auto shows = [&](const std::string& text) {
-        return drv::WaitUntil([&] { return drv::WindowText(field) == text; }, 3000);
+        return drv::WaitUntil([&] { return drv::WindowText(field) == text; });
     };
     // Tab into the field selects its text, so the first key replaces the placeholder.
     const auto tabIn = [&] {

@@ -377,9 +377,19 @@ RECT WindowRectOf(HWND window) {
     return rect;
 }
 
+// Asked again every half second: right after a box of the program closes, the program may still
+// hand the activation to another of its windows, or its thread may not answer for a few seconds.
 bool FocusControl(HWND topLevel, HWND control) {
-    SetForegroundWindow(topLevel);
-    if (!WaitUntil([&] { return GetForegroundWindow() == topLevel; }, 3000)) return false;
+    DWORD asked = 0;
+    const bool inFront = WaitUntil([&] {
+        if (GetForegroundWindow() == topLevel) return true;
+        if (GetTickCount() - asked >= 500) {
+            SetForegroundWindow(topLevel);
+            asked = GetTickCount();
+        }
+        return false;
+    });
+    if (!inFront) return false;
     const DWORD target = GetWindowThreadProcessId(control, nullptr);
     AttachThreadInput(GetCurrentThreadId(), target, TRUE);
     SetFocus(control);
