@@ -1,7 +1,6 @@
 #include "probe.h"
 
 #include <psapi.h>
-#include <winternl.h>
 
 #include <cstdint>
 #include <vector>
@@ -11,38 +10,6 @@
 namespace bench {
 
 namespace {
-constexpr size_t kPebGdiTableOffset = 0x94;  // GdiSharedHandleTable in a 32-bit PEB
-constexpr size_t kGdiHandleCount = 0x10000;
-
-// One entry of Wine's GDI handle table; a free entry has type 0.
-struct GdiEntry {
-    std::uint64_t object;
-    ULONG owner;
-    USHORT unique;
-    UCHAR type;
-    UCHAR flags;
-    std::uint64_t user;
-};
-static_assert(sizeof(GdiEntry) == 24);
-
-size_t GdiObjectsOf(HANDLE process) {
-    PROCESS_BASIC_INFORMATION basic{};
-    ULONG got = 0;
-    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, &got) != 0) return 0;
-    DWORD table = 0;
-    const auto* peb = reinterpret_cast<const BYTE*>(basic.PebBaseAddress);
-    if (!ReadProcessMemory(process, peb + kPebGdiTableOffset, &table, sizeof table, nullptr) || !table) return 0;
-    std::vector<GdiEntry> entries(kGdiHandleCount);
-    constexpr size_t kChunk = 4096;  // entries read at once; a part not committed is skipped
-    size_t used = 0;
-    for (size_t first = 0; first < kGdiHandleCount; first += kChunk) {
-        const auto* from = reinterpret_cast<const BYTE*>(uintptr_t(table)) + first * sizeof(GdiEntry);
-        if (!ReadProcessMemory(process, from, &entries[first], kChunk * sizeof(GdiEntry), nullptr)) continue;
-        for (size_t i = first; i < first + kChunk; ++i) used += entries[i].type != 0;
-    }
-    return used;
-}
-
 // Committed private memory, region by region: Wine leaves PrivateUsage at 0 for another process.
 size_t PrivateBytesOf(HANDLE process) {
     size_t total = 0;
@@ -106,18 +73,18 @@ IdleFigures IdleFiguresOf(HANDLE process, DWORD processId) {
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory);
-    return {double(PrivateBytesOf(process)) / 1024, double(memory.WorkingSetSize) / 1024, double(GdiObjectsOf(process)),
+    return {double(PrivateBytesOf(process)) / 1024, double(memory.WorkingSetSize) / 1024, double(drv::GdiObjects(process, true)),
             double(WindowsOf(processId))};
 }
 
 bool GdiCountWorks() {
     constexpr int kMade = 10;
-    const size_t before = GdiObjectsOf(GetCurrentProcess());
+    const int before = drv::GdiObjects(GetCurrentProcess(), true);
     HBRUSH brushes[kMade];
     for (HBRUSH& brush : brushes) brush = CreateSolidBrush(RGB(1, 2, 3));
-    const size_t during = GdiObjectsOf(GetCurrentProcess());
+    const int during = drv::GdiObjects(GetCurrentProcess(), true);
     for (HBRUSH brush : brushes) DeleteObject(brush);
-    return before > 0 && during == before + kMade && GdiObjectsOf(GetCurrentProcess()) == before;
+    return before > 0 && during == before + kMade && drv::GdiObjects(GetCurrentProcess(), true) == before;
 }
 
 }  // namespace bench

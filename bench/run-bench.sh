@@ -13,7 +13,7 @@ export WINEPREFIX="$prefix"
 . "$support/wine-env.sh"
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg) (1, 5, 15 min) on $(nproc) cores"
 status=0
-wine "$build/bench/bench.exe" "$(winepath -w "$build/src/pebblewire.exe" 2>/dev/null)" "${ROUNDS:-25}" || status=$?
+"$PW_WINE" "$build/bench/bench.exe" "$("$PW_WINE" winepath -w "$build/src/pebblewire.exe" 2>/dev/null)" "${ROUNDS:-25}" || status=$?
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
 "$support/wine-fixture.sh" cleanup "$prefix"
 exit $status

@@ -58,7 +58,7 @@ std::optional<LARGE_INTEGER> TrayWatch::WaitIconAdded(DWORD ms) {
 
 bool IconPresent(HWND owner) {
     NOTIFYICONDATAA icon{};
-    icon.cbSize = 88;
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = owner;
     icon.uID = kIconId;
     return owner && Shell_NotifyIconA(NIM_MODIFY, &icon);

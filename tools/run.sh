@@ -21,12 +21,12 @@ export WINEPREFIX=$prefix
 
 if [ -n "${PW_KEEP_DISPLAY:-}" ]; then
     echo "Pebblewire runs; it sends with the project's net.exe"
-    wine "$exe"
+    "$PW_WINE" "$exe"
     "$support/wine-fixture.sh" cleanup "$prefix"
     exit 0
 fi
 
-wine "$exe" </dev/null >/dev/null 2>&1 &
+"$PW_WINE" "$exe" </dev/null >/dev/null 2>&1 &
 pid=$!
 sleep 4
 shot=$root/build/pebblewire-screenshot.png

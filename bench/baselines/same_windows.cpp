@@ -27,7 +27,7 @@ HWND iconWindow = nullptr;
 
 NOTIFYICONDATAA IconRecord() {
     NOTIFYICONDATAA icon{};
-    icon.cbSize = 88;
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = iconWindow;
     icon.uID = kIconId;
     return icon;

@@ -8,7 +8,7 @@ constexpr UINT kIconId = 1;
 
 NOTIFYICONDATAA IconOf(HWND window) {
     NOTIFYICONDATAA icon{};
-    icon.cbSize = 88;  // the Windows 2000 record, as the program passes it
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;  // the Windows 2000 record, as the program passes it
     icon.hWnd = window;
     icon.uID = kIconId;
     return icon;

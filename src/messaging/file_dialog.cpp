@@ -14,9 +14,11 @@ namespace messaging {
 
 namespace {
 // The record as Windows NT 4.0 knew it, without the fields Windows 2000 added: the dialogs then
-// show no places bar.
-constexpr DWORD kRecordSize = 76;
+// show no places bar: OPENFILENAME_SIZE_VERSION_400A, 76 bytes on 32-bit Windows and 136 on
+// x86-64, spelled here in a form that a constant expression takes.
+constexpr DWORD kRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(OPENFILENAMEA::lpTemplateName);
 static_assert(offsetof(OPENFILENAMEA, pvReserved) == kRecordSize);
+static_assert(kRecordSize == (sizeof(void*) == 8 ? 136 : 76));
 constexpr DWORD kNameCapacity = MAX_PATH;
 
 constexpr char kOpenFilter[] = "Textové soubory (*.txt)\0*.txt\0Všechny soubory (*.*)\0*.*\0";

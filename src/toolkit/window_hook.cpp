@@ -46,7 +46,7 @@ constexpr auto MakeEntries(std::integer_sequence<int, Index...>) {
 
 constexpr auto kEntryProcs = MakeEntries(std::make_integer_sequence<int, kEntries>{});
 
-LONG AsLong(WNDPROC proc) { return static_cast<LONG>(reinterpret_cast<LONG_PTR>(proc)); }
+LONG_PTR AsLongPtr(WNDPROC proc) { return reinterpret_cast<LONG_PTR>(proc); }
 
 }  // namespace
 
@@ -61,15 +61,15 @@ void WindowProcHook::Install(HWND window, Handler handler) {
     Slot& slot = slots[free];
     slot.used = true;
     slot.hook = this;
-    previous_ = slot.previous = reinterpret_cast<WNDPROC>(GetWindowLongA(window, GWL_WNDPROC));
-    SetWindowLongA(window, GWL_WNDPROC, AsLong(kEntryProcs[free]));
+    previous_ = slot.previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+    SetWindowLongPtrA(window, GWLP_WNDPROC, AsLongPtr(kEntryProcs[free]));
 }
 
 void WindowProcHook::Remove() {
     if (slot_ < 0) return;
     Slot& slot = slots[slot_];
-    const bool ours = IsWindow(window_) && GetWindowLongA(window_, GWL_WNDPROC) == AsLong(kEntryProcs[slot_]);
-    if (ours) SetWindowLongA(window_, GWL_WNDPROC, AsLong(slot.previous));
+    const bool ours = IsWindow(window_) && GetWindowLongPtrA(window_, GWLP_WNDPROC) == AsLongPtr(kEntryProcs[slot_]);
+    if (ours) SetWindowLongPtrA(window_, GWLP_WNDPROC, AsLongPtr(slot.previous));
     if (ours || !IsWindow(window_))
         slot = Slot{};
     else

@@ -7,7 +7,6 @@
 namespace trayicon {
 
 namespace {
-constexpr DWORD kIconDataSize = 88;
 constexpr UINT kIconDataFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 constexpr char kTaskbarCreated[] = "TaskbarCreated";
 }  // namespace

@@ -3,11 +3,14 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include "trayicon/tray_logic.h"
 
 namespace trayicon {
 
-// NOTIFYICONDATAA in its first, 88-byte form, which every shell accepts.
+// NOTIFYICONDATAA in its first form, which every shell accepts: 88 bytes on 32-bit Windows, 104
+// on x86-64.
 struct IconData {
     DWORD cbSize;
     HWND hWnd;
@@ -17,7 +20,9 @@ struct IconData {
     HICON hIcon;
     CHAR szTip[kTipSize];
 };
-static_assert(sizeof(IconData) == 88, "the shell's first NOTIFYICONDATAA is 88 bytes");
+constexpr DWORD kIconDataSize = NOTIFYICONDATAA_V1_SIZE;
+static_assert(sizeof(IconData) == kIconDataSize);
+static_assert(kIconDataSize == (sizeof(void*) == 8 ? 104 : 88), "the shell's first NOTIFYICONDATAA");
 
 using ShellNotifyProc = BOOL (*)(DWORD message, IconData* data);
 

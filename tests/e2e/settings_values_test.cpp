@@ -55,7 +55,7 @@ struct Running {
     }
     bool IconShown() const {
         NOTIFYICONDATAA icon{};
-        icon.cbSize = 88;
+        icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
         icon.hWnd = program.WaitWindow("PebblewireTrayIcon", nullptr, false);
         icon.uID = 1;
         return Shell_NotifyIconA(NIM_MODIFY, &icon) != 0;  // the shell changes only icons it holds

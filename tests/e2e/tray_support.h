@@ -16,7 +16,7 @@ namespace tray_support {
 
 constexpr char kTrayWindowClass[] = "PebblewireTrayIcon";
 constexpr UINT kIconId = 1;
-constexpr DWORD kIconDataSize = 88;
+constexpr DWORD kIconDataSize = NOTIFYICONDATAA_V1_SIZE;
 
 // The shell's record for the program's icon, naming nothing to change.
 inline NOTIFYICONDATAA IconKey(HWND owner) {

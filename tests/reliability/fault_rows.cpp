@@ -84,7 +84,7 @@ std::string KilledWhileSaving(Row& row) {
 
 bool Notify(DWORD message, HWND trayWindow) {
     NOTIFYICONDATAA icon{};
-    icon.cbSize = 88;
+    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = trayWindow;
     icon.uID = 1;
     return Shell_NotifyIconA(message, &icon);  // NIM_MODIFY succeeds only for an icon the shell holds

@@ -2,7 +2,6 @@
 
 #include <dlgs.h>
 #include <psapi.h>
-#include <winternl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -146,41 +145,6 @@ std::string Joined(const std::vector<std::string>& texts) {
 // ---- what the program holds ----
 
 namespace {
-// One entry of a process's GDI handle table.
-struct GdiEntry {
-    std::uint64_t object;
-    std::uint32_t owner;
-    std::uint16_t unique;  // bit 7: a stock object
-    std::uint8_t type;     // 0: the entry is free
-    std::uint8_t flags;
-    std::uint64_t user;
-};
-static_assert(sizeof(GdiEntry) == 24);
-constexpr size_t kGdiEntries = 0x10000;
-constexpr size_t kPebGdiTableOffset = 0x94;  // GdiSharedHandleTable in a 32-bit PEB
-constexpr std::uint16_t kStockObject = 0x80;
-
-// The system maps each process's GDI handle table into it and names it in the PEB; read from
-// outside, as Windows tools read it, each entry in use that is no stock object is one object.
-int GdiObjects(HANDLE process) {
-    using Query = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<Query>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
-    PROCESS_BASIC_INFORMATION basic{};
-    std::uint32_t table = 0;
-    if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) ||
-        !ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + kPebGdiTableOffset, &table,
-                           sizeof table, nullptr) ||
-        !table)
-        return -1;
-    std::vector<GdiEntry> entries(kGdiEntries);
-    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(std::uintptr_t(table)), entries.data(),
-                           entries.size() * sizeof(GdiEntry), nullptr))
-        return -1;
-    return int(std::count_if(entries.begin(), entries.end(),
-                             [](const GdiEntry& entry) { return entry.type && !(entry.unique & kStockObject); }));
-}
-
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
     ++*reinterpret_cast<int*>(count);
     return TRUE;
@@ -189,13 +153,15 @@ BOOL CALLBACK CountWindow(HWND, LPARAM count) {
 
 Resources Measure(const drv::Program& program) {
     Resources resources;
+    // The GDI table first: under 64-bit Wine reading it commits its pages in the program, which is
+    // no growth of the program's own.
+    resources.gdiObjects = drv::GdiObjects(program.Process());
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
     // Wine leaves PrivateUsage at 0 and reports the commit charge as PagefileUsage: on Windows
     // the two are the same figure.
     if (GetProcessMemoryInfo(program.Process(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory))
         resources.privateBytes = memory.PrivateUsage ? memory.PrivateUsage : memory.PagefileUsage;
-    resources.gdiObjects = GdiObjects(program.Process());
     // USER objects: the process's windows, top-level and child, hidden ones included.
     for (HWND window : drv::WindowsOf(program.Id(), false)) {
         ++resources.userObjects;

@@ -7,7 +7,9 @@
 
 #include <commctrl.h>
 #include <dlgs.h>
+#include <winternl.h>
 
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -150,7 +152,8 @@ void UnixShell(const std::string& command) {
 
 bool Program::Start(const std::string& arguments, int showCommand, const std::string& exe) {
     if (!exe.empty() && exe[0] == '/') {
-        UnixShell("exec wine '" + exe + "' " + arguments);
+        // The Wine that runs us (tests/support/wine-env.sh): Debian's `wine` would pick the 32-bit one.
+        UnixShell("exec ${PW_WINE:-wine} '" + exe + "' " + arguments);
         WaitUntil([&] {
             HWND window = FindWindowA("PebblewireApplication", nullptr);
             return window && GetWindowThreadProcessId(window, &id_);
@@ -223,7 +226,7 @@ void KillProcess(HANDLE process, DWORD processId) {
     // for the next program's icon: take it away as the shell eventually does.
     for (HWND window : trayWindows) {
         NOTIFYICONDATAA icon{};
-        icon.cbSize = 88;
+        icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
         icon.hWnd = window;
         icon.uID = 1;
         Shell_NotifyIconA(NIM_DELETE, &icon);
@@ -613,6 +616,49 @@ std::string SaveScreenshot(HWND window, const std::string& name) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return path;
+}
+
+namespace {
+// One entry of a process's GDI handle table, the same on both architectures.
+struct GdiEntry {
+    std::uint64_t object;
+    std::uint32_t owner;
+    std::uint16_t unique;  // bit 7: a stock object
+    std::uint8_t type;     // 0: the entry is free
+    std::uint8_t flags;
+    std::uint64_t user;
+};
+static_assert(sizeof(GdiEntry) == 24);
+constexpr size_t kGdiEntries = 0x10000;
+// GdiSharedHandleTable in the PEB: a pointer at 0x94 in a 32-bit one, at 0xF8 in a 64-bit one.
+constexpr size_t kPebGdiTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+constexpr std::uint16_t kStockObject = 0x80;
+}  // namespace
+
+int GdiObjects(HANDLE process, bool countStock) {
+    using Query = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    PROCESS_BASIC_INFORMATION basic{};
+    std::uintptr_t table = 0;
+    if (!query || query(process, ProcessBasicInformation, &basic, sizeof basic, nullptr) ||
+        !ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + kPebGdiTableOffset, &table,
+                           sizeof table, nullptr) ||
+        !table)
+        return -1;
+    std::vector<GdiEntry> entries(kGdiEntries);
+    constexpr size_t kChunk = 4096;  // entries read at once; a part not committed is skipped
+    int used = 0;
+    bool readAny = false;
+    for (size_t first = 0; first < kGdiEntries; first += kChunk) {
+        if (!ReadProcessMemory(process, reinterpret_cast<const char*>(table) + first * sizeof(GdiEntry),
+                               &entries[first], kChunk * sizeof(GdiEntry), nullptr))
+            continue;
+        readAny = true;
+        for (size_t i = first; i < first + kChunk; ++i)
+            used += entries[i].type && (countStock || !(entries[i].unique & kStockObject));
+    }
+    return readAny ? used : -1;
 }
 
 }  // namespace drv

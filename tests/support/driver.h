@@ -19,6 +19,10 @@ std::string DosPath(const std::string& unixPath);
 // pebblewire.exe of the build, as a Windows path.
 std::string ProgramPath();
 
+// GDI objects the process holds, read from its GDI handle table as Windows tools read it, stock
+// objects only when asked; -1 when the table cannot be read.
+int GdiObjects(HANDLE process, bool countStock = false);
+
 // ---- registry (HKEY_CURRENT_USER of the test prefix) ----
 constexpr char kSettingsKey[] = "Software\\Brantel\\Pebblewire";
 void DeleteKeyTree(const std::string& path);

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Test fixture: `setup PREFIX NET_EXE` makes the 32-bit Windows 2000 prefix once (and reuses it),
+# Test fixture: `setup PREFIX NET_EXE` makes the Windows 2000 prefix (32-bit, or 64-bit for
+# PW_WINE_ARCH=win64) once (and reuses it),
 # runs every program in a virtual desktop with taskbar and notification area, starts a virtual X
 # server unless a display is given, keeps a persistent wineserver and installs the net.exe
 # recorder. `cleanup PREFIX` stops the server and the X server.
@@ -60,21 +61,21 @@ REG
     if [ -n "${PW_NO_LOGON_START:-}" ]; then
         printf '\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"Pebblewire"=-\n' >> "$reg"
     fi
-    wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+    "$PW_WINE" regedit /S "$("$PW_WINE" winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
     rm -f "$reg"
 }
 
 case $action in
 setup)
     # A server left persistent by an interrupted run would keep `wineserver -w` waiting forever.
-    wineserver -k 2>/dev/null || true
+    "$PW_WINESERVER" -k 2>/dev/null || true
     start_x_server
     DISPLAY=$(cat "$WINEPREFIX.display")
     export DISPLAY
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
-        wineserver -w
+        "$PW_WINE" wineboot -i >/dev/null 2>&1
+        "$PW_WINESERVER" -w
     fi
     # Wine's own fonts (Tahoma, MS Sans Serif, Marlett for the caption buttons ...) are not found
     # where this Wine looks for them: give the prefix a copy.
@@ -83,16 +84,16 @@ setup)
     done
     # Every run: the settings may have changed since the prefix was made.
     configure_prefix
-    wineserver -w
-    wineserver -p </dev/null >/dev/null 2>&1
+    "$PW_WINESERVER" -w
+    "$PW_WINESERVER" -p </dev/null >/dev/null 2>&1
     # Start the prefix's background services now, detached from the test runner's pipes.
-    wineboot </dev/null >/dev/null 2>&1
+    "$PW_WINE" wineboot </dev/null >/dev/null 2>&1
     if [ -n "${3:-}" ]; then
         cp "$3" "$WINEPREFIX/drive_c/windows/system32/net.exe"
     fi
     ;;
 cleanup)
-    wineserver -k 2>/dev/null || true
+    "$PW_WINESERVER" -k 2>/dev/null || true
     if [ -f "$WINEPREFIX.xpid" ]; then
         kill "$(cat "$WINEPREFIX.xpid")" 2>/dev/null || true
         rm -f "$WINEPREFIX.xpid" "$WINEPREFIX.display"

@@ -2,4 +2,4 @@
 # Runs a Windows program of the build under Wine, in the test prefix's environment.
 set -eu
 . "$(dirname "$0")/wine-env.sh"
-exec wine "$@"
+exec "$PW_WINE" "$@"

@@ -44,7 +44,7 @@ TEST_CASE("hooks on one window chain, and removing them in any order loses no pr
             ++ownSeen;
             return 42;
         });
-        const LONG ownProc = GetWindowLongA(window.Handle(), GWL_WNDPROC);
+        const LONG_PTR ownProc = GetWindowLongPtrA(window.Handle(), GWLP_WNDPROC);
         CountingHook first, second;
         first.Install(window.Handle());
         second.Install(window.Handle());
@@ -61,7 +61,7 @@ TEST_CASE("hooks on one window chain, and removing them in any order loses no pr
         CHECK(SendMessageA(window.Handle(), kProbe, 0, 0) == 42);
         CHECK(ownSeen == 3);
         CHECK((first.seen + second.seen) == 3);
-        if (!row.removeFirstHookFirst) CHECK(GetWindowLongA(window.Handle(), GWL_WNDPROC) == ownProc);
+        if (!row.removeFirstHookFirst) CHECK(GetWindowLongPtrA(window.Handle(), GWLP_WNDPROC) == ownProc);
     }
 }
 

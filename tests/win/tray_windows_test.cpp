@@ -134,20 +134,20 @@ TEST_CASE("the owner shown by its own show call restores the application and com
 TEST_CASE("destruction deletes the icon first, then lets go of the hidden window and both hooks") {
     App();
     OwnerForm owner;
-    const LONG applicationProc = GetWindowLongA(App().Handle(), GWL_WNDPROC);
-    const LONG ownerProc = GetWindowLongA(owner.Handle(), GWL_WNDPROC);
+    const LONG_PTR applicationProc = GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC);
+    const LONG_PTR ownerProc = GetWindowLongPtrA(owner.Handle(), GWLP_WNDPROC);
     ShellRecorder shell;
     auto tray = std::make_unique<TCoolTrayIcon>(&owner);
     const HWND hidden = tray->Handle();
-    CHECK(GetWindowLongA(App().Handle(), GWL_WNDPROC) != applicationProc);
-    CHECK(GetWindowLongA(owner.Handle(), GWL_WNDPROC) != ownerProc);
+    CHECK(GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC) != applicationProc);
+    CHECK(GetWindowLongPtrA(owner.Handle(), GWLP_WNDPROC) != ownerProc);
     tray->SetIconVisible(true);
     bool windowThen = false, applicationHookedThen = false, ownerHookedThen = false;
     shell.onCall = [&](const ShellCall& call) {
         if (call.message != NIM_DELETE) return;
         windowThen = IsWindow(hidden) != 0;
-        applicationHookedThen = GetWindowLongA(App().Handle(), GWL_WNDPROC) != applicationProc;
-        ownerHookedThen = GetWindowLongA(owner.Handle(), GWL_WNDPROC) != ownerProc;
+        applicationHookedThen = GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC) != applicationProc;
+        ownerHookedThen = GetWindowLongPtrA(owner.Handle(), GWLP_WNDPROC) != ownerProc;
     };
     tray.reset();
     CHECK(shell.Messages() == Messages{NIM_ADD, NIM_DELETE});
@@ -156,18 +156,18 @@ TEST_CASE("destruction deletes the icon first, then lets go of the hidden window
     CHECK(applicationHookedThen);
     CHECK(ownerHookedThen);
     CHECK_FALSE(IsWindow(hidden));
-    CHECK(GetWindowLongA(App().Handle(), GWL_WNDPROC) == applicationProc);
-    CHECK(GetWindowLongA(owner.Handle(), GWL_WNDPROC) == ownerProc);
+    CHECK(GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC) == applicationProc);
+    CHECK(GetWindowLongPtrA(owner.Handle(), GWLP_WNDPROC) == ownerProc);
 }
 
 TEST_CASE("an owner that is not a window fails construction and leaves no hook behind") {
     App();
-    const LONG applicationProc = GetWindowLongA(App().Handle(), GWL_WNDPROC);
+    const LONG_PTR applicationProc = GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC);
     tk::Component notAWindow;
     CHECK_THROWS_AS(TCoolTrayIcon tray(&notAWindow), std::bad_cast);
-    CHECK(GetWindowLongA(App().Handle(), GWL_WNDPROC) == applicationProc);
+    CHECK(GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC) == applicationProc);
     TCoolTrayIcon ownerless(nullptr);  // no owner: only the application window is hooked
-    CHECK(GetWindowLongA(App().Handle(), GWL_WNDPROC) != applicationProc);
+    CHECK(GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC) != applicationProc);
 }
 
 TEST_CASE("a notification area created anew gets the icon back, if it was visible") {
