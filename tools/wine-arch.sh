@@ -2,9 +2,9 @@
 # Which build the Wine tests, `make run` and `make bench` use on this host: prints `win32` where
 # the host runs 32-bit programs (it starts the 32-bit Wine loader to find out), else `win64`, the
 # x86-64 build under 64-bit Wine. PW_ARCH=win64 (or win32) chooses instead. The answer, in words,
-# goes to standard error.
+# goes to standard error. PW_WINE32_LOADER names another loader to try (for its test).
 set -u
-loader=/usr/lib/wine/wine
+loader=${PW_WINE32_LOADER:-/usr/lib/wine/wine}
 case ${PW_ARCH:-} in
 win64) arch=win64 why="x86-64 (PW_ARCH=win64)" ;;
 win32) arch=win32 why="32-bit (PW_ARCH=win32)" ;;
