@@ -69,7 +69,7 @@ private:
 
 // The user's Programs folder, pointed at a scratch folder for the scenario.
 struct ProgramsFolder {
-    std::string path = drv::DosPath("/tmp/pw-programy");
+    std::string path = drv::DosPath(drv::Env("WINEPREFIX") + ".programy");  // beside this tree's prefix
     RegistryOverride location{HKEY_CURRENT_USER, kShellFolders, "Programs", path};
     ~ProgramsFolder() {
         DeleteFileA((path + "\\Pebblewire.lnk").c_str());

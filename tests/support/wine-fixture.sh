@@ -10,6 +10,10 @@ WINEPREFIX=$2
 export WINEPREFIX
 support=$(cd "$(dirname "$0")" && pwd)
 . "$support/wine-env.sh"
+fail() {
+    echo "wine fixture: $*" >&2
+    exit 1
+}
 
 start_x_server() {
     if [ -n "${PW_KEEP_DISPLAY:-}" ] && [ -n "${DISPLAY:-}" ]; then
@@ -19,12 +23,20 @@ start_x_server() {
     if [ -f "$WINEPREFIX.display" ] && [ -f "$WINEPREFIX.xpid" ] && kill -0 "$(cat "$WINEPREFIX.xpid")" 2>/dev/null; then
         return
     fi
+    # Another run may take the same free number at the same moment: the server that holds the
+    # number's lock file is the one that got it; the other tries the next number.
     n=90
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-    echo $! > "$WINEPREFIX.xpid"
-    i=0
-    while [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+    while :; do
+        while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        pid=$!
+        i=0
+        while kill -0 $pid 2>/dev/null && [ ! -e "/tmp/.X11-unix/X$n" ] && [ $i -lt 100 ]; do sleep 0.1; i=$((i + 1)); done
+        [ "$(tr -d ' \n' < "/tmp/.X$n-lock" 2>/dev/null)" = "$pid" ] && kill -0 $pid 2>/dev/null && break
+        kill $pid 2>/dev/null || true
+        n=$((n + 1))
+    done
+    echo $pid > "$WINEPREFIX.xpid"
     echo ":$n" > "$WINEPREFIX.display"
 }
 
@@ -61,7 +73,8 @@ REG
     if [ -n "${PW_NO_LOGON_START:-}" ]; then
         printf '\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n"Pebblewire"=-\n' >> "$reg"
     fi
-    "$PW_WINE" regedit /S "$("$PW_WINE" winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1
+    "$PW_WINE" regedit /S "$("$PW_WINE" winepath -w "$reg" 2>/dev/null)" >/dev/null 2>&1 ||
+        fail "regedit could not write the prefix's settings ($WINEARCH, $WINEPREFIX)"
     rm -f "$reg"
 }
 
@@ -74,7 +87,7 @@ setup)
     export DISPLAY
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
-        "$PW_WINE" wineboot -i >/dev/null 2>&1
+        "$PW_WINE" wineboot -i >/dev/null 2>&1 || fail "wineboot could not make the prefix ($WINEARCH, $WINEPREFIX)"
         "$PW_WINESERVER" -w
     fi
     # Wine's own fonts (Tahoma, MS Sans Serif, Marlett for the caption buttons ...) are not found
