@@ -38,7 +38,8 @@ std::vector<std::string> Files(const char* folder, const char* pattern) {
 }
 
 Row Trickles() {
-    Row row{"net.exe: the messenger answers a byte every 9 s"};
+    Row row;
+    row.name = "net.exe: the messenger answers a byte every 9 s";
     Send(row, "POMALY", 2, "Počítač POMALY neodpovídá; zpráva nebyla odeslána.");
     row.pass = row.result.empty() && row.crash == "none";
     row.result = row.pass ? "ends within the 20 s deadline, not sent" : row.result;
@@ -46,7 +47,8 @@ Row Trickles() {
 }
 
 Row RetargetsHome() {
-    Row row{"net.exe: 198.18.12.2 retargets to 127.0.0.1:139"};
+    Row row;
+    row.name = "net.exe: 198.18.12.2 retargets to 127.0.0.1:139";
     const size_t before = Files("messages", "msg.*").size();
     Send(row, "PRESMERUJ", 2,
          "Počítač PRESMERUJ odkázal na adresu, kam tento příkaz zprávy neposílá; zpráva nebyla odeslána.");
@@ -57,7 +59,8 @@ Row RetargetsHome() {
 }
 
 Row ZeroHeader() {
-    Row row{"net.exe: the reply's header is zero but its command"};
+    Row row;
+    row.name = "net.exe: the reply's header is zero but its command";
     for (const std::string& name : Files("fake", "NULY.*")) DeleteFileA((Peers() + "\\fake\\" + name).c_str());
     Send(row, "NULY", 0, "Zpráva pro NULY byla odeslána.");
     const auto smbs = Files("fake", "NULY.*");

@@ -21,6 +21,16 @@ def first(element, name):
     return found[0].get("show") if found else None
 
 
+def text_block(packet):
+    """The text of an SMBsendtxt request, from the TCP payload: tshark (4.0) reads that request's
+    ByteCount where its MessageGroupId word stands and shows no text, so the block is read here
+    after the session header, SMB header, WordCount 1, the word, ByteCount and the data block's
+    format and length."""
+    payload = bytes.fromhex(fields(packet, "tcp.payload")[0].get("value"))
+    start = 4 + 32 + 1 + 2 + 2 + 3
+    return payload[start:start + int.from_bytes(payload[start - 2:start], "little")].hex()
+
+
 def problems_of(number, packet):
     protocols = [proto.get("name") for proto in packet.iter("proto")]
     problems = []
@@ -29,7 +39,7 @@ def problems_of(number, packet):
     for proto in packet.iter("proto"):
         for expert in fields(proto, "_ws.expert.severity"):
             # A reset ends a connection refused by design (no messenger there): TCP's own note.
-            if proto.get("name") != "tcp" and int(expert.get("value"), 16) >= WARNING:
+            if proto.get("name") != "tcp" and int(expert.get("show")) >= WARNING:
                 problems.append("expert %s: %s" % (proto.get("name"), first(proto, "_ws.expert.message")))
     if "udp" in protocols:
         port = {first(packet, "udp.srcport"), first(packet, "udp.dstport")}
@@ -55,21 +65,25 @@ def main():
     problems, texts, streams = [], set(), {}
     for number, packet in enumerate(packets, 1):
         problems += problems_of(number, packet)
-        is_request = first(packet, "smb.flags.response") == "0"
-        for message in fields(packet, "smb.message"):
-            if is_request:
-                stream = streams.setdefault(first(packet, "tcp.stream"), {})
-                command = first(packet, "smb.cmd")
-                stream[command] = stream.get(command, "") + message.get("value")
-        for data in fields(packet, "mailslot.name"):
-            texts.add(data.get("value"))  # placeholder until the data field is known
+        command = first(packet, "smb.cmd")
+        if first(packet, "smb.flags.response") == "0" and command in ("0xd0", "0xd7"):
+            stream = streams.setdefault(first(packet, "tcp.stream"), {})
+            if command == "0xd7" and first(packet, "smb.wct") != "1":
+                problems.append("frame %d: SMBsendtxt without its one word" % number)
+            text = text_block(packet) if command == "0xd7" else fields(packet, "smb.message")[0].get("value", "")
+            stream[command] = stream.get(command, "") + text
+        if first(packet, "mailslot.name"):
+            # The mailslot's data: "from NUL to NUL text NUL".
+            data = bytes.fromhex(fields(packet, "data.data")[0].get("value")).split(b"\0")
+            texts.add(data[2].hex() if len(data) == 4 else "malformed mailslot data " + repr(data))
     for stream in streams.values():
-        texts.update(text for text in (stream.get("0xd0"), stream.get("0xd7")) if text)
+        texts.update(text for text in (stream.get("0xd0"), stream.get("0xd7")) if text is not None)
     with open(expected_file) as lines:
-        expected = {line.strip() for line in lines if line.strip()}
+        expected = {line.rstrip("\n") for line in lines}
     if texts != expected:
         problems.append("texts on the wire %s, expected %s" % (sorted(texts - expected), sorted(expected - texts)))
-    print("capture: %d frames dissected, %d texts" % (len(packets), len(texts)))
+    protocols = {proto.get("name") for packet in packets for proto in packet.iter("proto")}
+    print("capture: %d frames dissected (%s), %d texts" % (len(packets), " ".join(sorted(protocols & {"nbss", "nbns", "nbdgm", "smb", "mailslot"})), len(texts)))
     for problem in problems:
         print("capture: " + problem)
     return 1 if problems else 0
