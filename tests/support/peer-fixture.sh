@@ -122,6 +122,15 @@ capture)
     done
     status=0
     ip netns exec "${ns}s" "$@" || status=$?
+    # The kernel hands tshark its last frames a fraction of a second late: stop once the capture
+    # has not grown for a second (at most 10 s).
+    i=0 still=0 size=-1
+    while [ $still -lt 5 ] && [ $i -lt 50 ]; do
+        sleep 0.2
+        now=$(stat -c %s "$dir/capture.pcapng")
+        if [ "$now" = "$size" ]; then still=$((still + 1)); else still=0; fi
+        size=$now i=$((i + 1))
+    done
     kill -INT $capturing
     wait $capturing || true
     python3 "$support/check-capture.py" "$dir/capture.pcapng" "$dir/expected-texts" || status=1
