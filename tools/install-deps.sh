@@ -4,9 +4,9 @@
 set -eu
 
 # samba, iproute2 and python3: the peers of net.exe's tests, which start them in network
-# namespaces of their own. clang and libclang-rt-14-dev: libFuzzer, for `make fuzz`.
+# namespaces of their own; tshark dissects what net.exe puts on the wire there. clang and libclang-rt-14-dev: libFuzzer, for `make fuzz`.
 pkgs="g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 g++ cmake make doctest-dev wine wine32:i386 wine64 fonts-wine xvfb xauth locales imagemagick x11-apps
-      samba iproute2 python3 clang libclang-rt-14-dev"
+      samba iproute2 python3 tshark clang libclang-rt-14-dev"
 
 missing=""
 for p in $pkgs; do
@@ -40,6 +40,8 @@ if [ -n "$missing" ]; then
         $sudo chmod +x $policy
         own_policy=1
     fi
+    # tshark's package asks whether others than root may capture: no.
+    echo "wireshark-common wireshark-common/install-setuid boolean false" | $sudo debconf-set-selections
     $sudo apt-get install -y -qq --no-install-recommends $missing >/dev/null
     [ -z "$own_policy" ] || $sudo rm -f $policy
 fi

@@ -11,10 +11,12 @@
 namespace netsend {
 
 namespace {
-constexpr DWORD kConnectMs = 5000;
-constexpr DWORD kReplyMs = 10000;
+// From the first packet of a delivery to the last answer, whatever the peer does.
+constexpr DWORD kDeliveryMs = 20000;
 constexpr int kMostRetargets = 3;
 constexpr int kMostKeepAlives = 8;
+
+const Delivery kDelivered{Outcome::kSent};
 
 std::string Hex(std::uint32_t code, int digits) {
     char text[16];
@@ -33,26 +35,30 @@ Delivery FromStatus(Status status) {
     }
 }
 
-// One NetBIOS session with a messenger: an SMB goes out, its reply comes back.
+// One NetBIOS session with a messenger: an SMB goes out, its reply comes back, all within the
+// delivery's deadline.
 class MessengerSession {
 public:
+    explicit MessengerSession(const Deadline& deadline) : deadline_(deadline) {}
+
     // Connects and asks for the session, going where the peer retargets it.
     Delivery Open(std::uint32_t address, const Message& message) {
         std::uint16_t port = kSessionPort;
         for (int attempt = 0; attempt <= kMostRetargets; ++attempt) {
-            Status status = Connect(address, port, kConnectMs, socket_);
-            if (!status) status = SendAll(socket_, SessionRequest(message.to, message.computer));
+            Status status = Connect(address, port, deadline_, socket_);
+            if (!status) status = SendAll(socket_, SessionRequest(message.to, message.computer), deadline_);
             SessionHeader header;
             std::string body;
             if (!status) status = Read(header, body);
             if (status) return FromStatus(status);
-            Reader reader(body);
-            switch (header.type) {
-            case kPositiveSessionResponse: return {};
-            case kNegativeSessionResponse: return {Outcome::kNoMessenger, Hex(reader.Byte(), 2)};
-            case kRetargetSessionResponse:
-                address = reader.Big32();
-                port = std::uint16_t(reader.Big16());
+            const SessionAnswer answer = ParseSessionAnswer(header.type, body);
+            switch (answer.kind) {
+            case SessionAnswer::kPositive: return kDelivered;
+            case SessionAnswer::kNegative: return {Outcome::kNoMessenger, Hex(answer.error, 2)};
+            case SessionAnswer::kRetarget:
+                if (!RetargetAllowed(address, answer.address)) return {Outcome::kRetargetRefused};
+                address = answer.address;
+                port = answer.port;
                 break;
             default: return {Outcome::kBadReply};
             }
@@ -62,33 +68,42 @@ public:
 
     // Sends the SMB and checks that the peer took it.
     Delivery Exchange(std::string_view smb, std::uint32_t command, SmbReply& reply) {
-        Status status = SendAll(socket_, SessionMessage(smb));
+        answered_ = false;
+        Status status = SendAll(socket_, SessionMessage(smb), deadline_);
         for (int packet = 0; !status && packet <= kMostKeepAlives; ++packet) {
             SessionHeader header;
             std::string body;
             status = Read(header, body);
             if (status || header.type != kSessionMessage) continue;
-            reply = ParseSmbReply(body);
-            if (!reply.valid || reply.command != command) return {Outcome::kBadReply};
+            reply = ParseSmbReply(body, command);
+            if (!reply.valid) return {Outcome::kBadReply};
             if (reply.status) return {Outcome::kRejected, Hex(reply.status, 8)};
-            return {};
+            return kDelivered;
         }
         return status ? FromStatus(status) : Delivery{Outcome::kBadReply};
     }
 
+    // Whether a byte came back since the last SMB went out.
+    bool Answered() const { return answered_; }
+
 private:
     Status Read(SessionHeader& header, std::string& body) {
         std::string bytes;
-        if (const Status status = ReceiveExactly(socket_, kSessionHeaderSize, kReplyMs, bytes)) return status;
+        std::size_t got = 0;
+        Status status = ReceiveExactly(socket_, kSessionHeaderSize, deadline_, bytes, got);
+        answered_ = answered_ || got > 0;
+        if (status) return status;
         header = ParseSessionHeader(bytes);
-        return ReceiveExactly(socket_, header.length, kReplyMs, body);
+        return ReceiveExactly(socket_, header.length, deadline_, body, got);
     }
 
+    const Deadline& deadline_;
     Socket socket_;
+    bool answered_ = false;
 };
 
-Delivery DeliverInBlocks(std::uint32_t address, const Message& message) {
-    MessengerSession session;
+Delivery DeliverInBlocks(std::uint32_t address, const Message& message, const Deadline& deadline) {
+    MessengerSession session(deadline);
     Delivery delivery = session.Open(address, message);
     SmbReply reply;
     if (delivery.outcome == Outcome::kSent)
@@ -104,15 +119,19 @@ Delivery DeliverInBlocks(std::uint32_t address, const Message& message) {
 }  // namespace
 
 Delivery DeliverMessage(std::uint32_t address, const Message& message) {
-    if (message.text.size() > kSingleMessageLimit) return DeliverInBlocks(address, message);
-    MessengerSession session;
+    const Deadline deadline(kDeliveryMs);
+    if (message.text.size() > kSingleMessageLimit) return DeliverInBlocks(address, message, deadline);
+    MessengerSession session(deadline);
     Delivery delivery = session.Open(address, message);
     if (delivery.outcome != Outcome::kSent) return delivery;
     SmbReply reply;
     delivery = session.Exchange(SendSingle(message.from, message.to, message.text), kSendSingle, reply);
-    // A peer that ends the session instead of answering takes messages only in blocks before a
-    // protocol is negotiated (Samba does so): the message has not arrived, so it goes again that way.
-    if (delivery.outcome == Outcome::kClosed) return DeliverInBlocks(address, message);
+    // The one peer behaviour that sends the message again, in blocks: the peer ends the connection
+    // (FIN or RST) after the single-block request without a byte in answer. Samba does so before a
+    // protocol is negotiated, and has not taken the message then. Any answer, a keep-alive too,
+    // leaves the outcome as it is, so that no message arrives twice.
+    if (delivery.outcome == Outcome::kClosed && !session.Answered())
+        return DeliverInBlocks(address, message, deadline);
     return delivery;
 }
 
@@ -121,14 +140,16 @@ Delivery BroadcastMessage(const Message& message) {
     if (const Status status = OpenDatagramSocket(kDatagramPort, socket)) return FromStatus(status);
     const std::string smb = MessengerMailslotWrite(message.from, message.to, message.text);
     const std::uint16_t id = NewPacketId();
-    bool sent = false;
+    int sent = 0;
+    Status failed = 0;
     for (const Subnet& subnet : BroadcastSubnets()) {
         const std::string datagram = GroupDatagram(id, subnet.address, message.computer, message.to, smb);
-        if (const Status status = SendDatagram(socket, subnet.broadcast, kDatagramPort, datagram))
-            return FromStatus(status);
-        sent = true;
+        const Status status = SendDatagram(socket, subnet.broadcast, kDatagramPort, datagram);
+        if (status) failed = status;
+        else ++sent;
     }
-    return sent ? Delivery{} : Delivery{Outcome::kNoSubnet};
+    if (!failed) return sent ? kDelivered : Delivery{Outcome::kNoSubnet};
+    return sent ? Delivery{Outcome::kPartlySent, std::to_string(failed)} : FromStatus(failed);
 }
 
 }  // namespace netsend

@@ -18,8 +18,9 @@ struct Message {
     std::string text;
 };
 
+// The result always names its outcome: none is "sent" for want of another.
 struct Delivery {
-    Delivery(Outcome result = Outcome::kSent, std::string code = {}) : outcome(result), detail(std::move(code)) {}
+    Delivery(Outcome result, std::string code = {}) : outcome(result), detail(std::move(code)) {}
     Outcome outcome;
     std::string detail;  // the error code, for the line that reports a failure
 };
@@ -27,7 +28,8 @@ struct Delivery {
 // To the messenger `message.to` at `address` (host order).
 Delivery DeliverMessage(std::uint32_t address, const Message& message);
 
-// To the group `message.to`, one datagram on each subnet that takes broadcasts.
+// To the group `message.to`, one datagram on each subnet that takes broadcasts: sent when it went
+// out on all of them, partly sent when on some.
 Delivery BroadcastMessage(const Message& message);
 
 }  // namespace netsend

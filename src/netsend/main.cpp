@@ -22,17 +22,19 @@ int Finish(const Delivery& delivery, std::string_view subject) {
     return ExitStatus(delivery.outcome);
 }
 
-Delivery Send(const SendCommand& command, const LocalNames& local, const std::string& recipient) {
+// Delivers the message, its text cut at `cut` when it is longer (then `cut` is left as it is, else
+// set to zero).
+Delivery Send(const SendCommand& command, const LocalNames& local, const std::string& recipient, std::size_t& cut) {
     const bool group = command.target == Target::kGroup;
-    Message message{ToOem(local.computer), ToOem(local.user), ToOem(recipient), ToOem(command.text)};
+    const std::string computer = ToOem(local.computer);
+    Message message{computer, std::string(Originator(ToOem(local.user), computer)), ToOem(recipient),
+                    ToOem(command.text)};
     if (message.to.size() > kNameLength) return {Outcome::kNameTooLong};
     const Config config = LoadConfig();
     if (group && !config.broadcasts) return {Outcome::kBroadcastsOff};
-    const std::size_t limit = group ? kBroadcastLimit : kMessageLimit;
-    if (message.text.size() > limit) {
-        message.text.resize(limit);
-        PrintLine(CutNotice(limit), false);
-    }
+    cut = group ? kBroadcastLimit : kMessageLimit;
+    if (message.text.size() > cut) message.text.resize(cut);
+    else cut = 0;
     const Winsock winsock;
     if (winsock.Started()) return {Outcome::kNetworkError, std::to_string(winsock.Started())};
     if (group) return BroadcastMessage(message);
@@ -50,7 +52,11 @@ int main() {
     const LocalNames local = LoadLocalNames();
     const bool ownGroup = command->target == Target::kGroup && command->name.empty();
     const std::string recipient = tk::LocaleUpper(ownGroup ? local.workgroup : command->name);
-    const Delivery delivery = Send(*command, local, recipient);
+    std::size_t cut = 0;
+    const Delivery delivery = Send(*command, local, recipient, cut);
+    // Told only of a text that went out.
+    const bool wentOut = delivery.outcome == Outcome::kSent || delivery.outcome == Outcome::kPartlySent;
+    if (cut && wentOut) PrintLine(CutNotice(cut), false);
     // A name too long is told as the name alone, a group's or not.
     const bool aboutGroup = command->target == Target::kGroup && delivery.outcome != Outcome::kNameTooLong;
     return Finish(delivery, aboutGroup ? "pracovní skupinu " + recipient : recipient);

@@ -24,18 +24,41 @@ constexpr std::uint32_t kLengthExtension = 0x01;  // the seventeenth bit of a se
 constexpr std::uint32_t kDirectGroupDatagram = 0x11;
 constexpr std::uint32_t kFirstAndOnlyFragment = 0x02;  // F set, M clear, sent by a broadcast node
 
-// Skips a name in an answer: labels up to the empty one, or a pointer to a name told before.
-void SkipName(Reader& reader) {
+constexpr std::uint32_t kCompressed = 0xC0;  // a name that points to one told before
+constexpr std::size_t kHeaderSize = 12;
+
+constexpr std::size_t kNegativeBodySize = 1;  // the error code
+constexpr std::size_t kRetargetBodySize = 6;  // address and port
+constexpr std::uint32_t kLoopbackNetwork = 0x7F000000;
+constexpr std::uint32_t kNetworkMask = 0xFF000000;
+constexpr std::uint32_t kMulticastNetwork = 0xE0000000;  // and the reserved ones above it
+constexpr std::uint32_t kThisNetwork = 0x00000000;
+
+// Reads a name in an answer as its wire bytes: labels up to the empty one, or a pointer to a name
+// told before (a pointer resolved once, in the packet's `whole`).
+std::string ReadName(Reader& reader, std::string_view whole) {
+    std::string name;
     for (;;) {
         const std::uint32_t length = reader.Byte();
-        if (length == 0 || !reader.Ok()) return;
-        if ((length & 0xC0) == 0xC0) {
-            reader.Skip(1);
-            return;
+        if (!reader.Ok()) return {};
+        if ((length & kCompressed) == kCompressed) {
+            const std::size_t at = ((length & ~kCompressed) << 8) | reader.Byte();
+            if (at < kHeaderSize || at >= whole.size()) return {};
+            Reader pointed(whole.substr(at));
+            const std::uint32_t label = pointed.Byte();
+            if ((label & kCompressed) != 0) return {};
+            PutByte(name, label);
+            name += pointed.Take(label);
+            PutByte(name, pointed.Byte());  // the empty label where no scope follows
+            return pointed.Ok() ? name : std::string();
         }
-        reader.Skip(length);
+        PutByte(name, length);
+        if (length == 0) return name;
+        name += reader.Take(length);
     }
 }
+
+bool Loopback(std::uint32_t address) { return (address & kNetworkMask) == kLoopbackNetwork; }
 }  // namespace
 
 std::string EncodeName(std::string_view name, unsigned char suffix) {
@@ -64,7 +87,7 @@ std::string NameQuery(std::uint16_t id, std::string_view name, unsigned char suf
     return packet;
 }
 
-NameAnswer ParseNameAnswer(std::string_view packet, std::uint16_t id) {
+NameAnswer ParseNameAnswer(std::string_view packet, std::uint16_t id, std::string_view name, unsigned char suffix) {
     Reader reader(packet);
     const std::uint32_t answerId = reader.Big16();
     const std::uint32_t flags = reader.Big16();
@@ -75,16 +98,18 @@ NameAnswer ParseNameAnswer(std::string_view packet, std::uint16_t id) {
     if (!reader.Ok() || answerId != id || !(flags & kReply) || operation != kQueryOperation) return {};
     if ((flags & kResultCode) != 0) return {NameAnswer::kNotFound, 0};
     for (std::uint32_t i = 0; i < questions; ++i) {
-        SkipName(reader);
+        ReadName(reader, packet);
         reader.Skip(4);
     }
-    SkipName(reader);
+    const std::string answered = ReadName(reader, packet);
     const std::uint32_t type = reader.Big16();
     reader.Skip(2 + 4);  // class, time to live
     const std::uint32_t dataLength = reader.Big16();
     reader.Skip(2);  // the first entry's flags
     const std::uint32_t address = reader.Big32();
-    if (!reader.Ok() || answers == 0 || type != kTypeNb || dataLength < kAddressEntrySize) return {};
+    if (!reader.Ok() || answers == 0 || type != kTypeNb || dataLength < kAddressEntrySize ||
+        answered != EncodeName(name, suffix))
+        return {};
     return {NameAnswer::kFound, address};
 }
 
@@ -113,6 +138,35 @@ SessionHeader ParseSessionHeader(std::string_view header) {
     const std::uint32_t extension = reader.Byte() & kLengthExtension;
     parsed.length = (extension << 16) | reader.Big16();
     return parsed;
+}
+
+SessionAnswer ParseSessionAnswer(std::uint32_t type, std::string_view body) {
+    Reader reader(body);
+    SessionAnswer answer;
+    switch (type) {
+    case kPositiveSessionResponse: answer.kind = SessionAnswer::kPositive; break;
+    case kSessionKeepAlive: answer.kind = SessionAnswer::kKeepAlive; break;
+    case kNegativeSessionResponse:
+        answer.kind = body.size() == kNegativeBodySize ? SessionAnswer::kNegative : SessionAnswer::kMalformed;
+        answer.error = reader.Byte();
+        break;
+    case kRetargetSessionResponse:
+        answer.address = reader.Big32();
+        answer.port = std::uint16_t(reader.Big16());
+        answer.kind = body.size() == kRetargetBodySize && answer.address != 0 && answer.port != 0
+                          ? SessionAnswer::kRetarget
+                          : SessionAnswer::kMalformed;
+        break;
+    default: break;
+    }
+    if (answer.kind == SessionAnswer::kMalformed) return {};
+    return answer;
+}
+
+bool RetargetAllowed(std::uint32_t from, std::uint32_t to) {
+    const std::uint32_t network = to & kNetworkMask;
+    if (network == kThisNetwork || (to & kMulticastNetwork) == kMulticastNetwork) return false;
+    return !Loopback(to) || Loopback(from);
 }
 
 std::string GroupDatagram(std::uint16_t id, std::uint32_t sourceAddress, std::string_view source,

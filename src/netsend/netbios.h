@@ -31,9 +31,10 @@ struct NameAnswer {
     enum Kind { kNoAnswer, kNotFound, kFound } kind = kNoAnswer;
     std::uint32_t address = 0;  // host order, for kFound
 };
-// What a received packet says to query `id`: nothing (another packet, a malformed one, a "wait"),
-// that the name is unknown, or the first address of a positive answer.
-NameAnswer ParseNameAnswer(std::string_view packet, std::uint16_t id);
+// What a received packet says to query `id` for `name` with `suffix`: nothing (another packet, a
+// malformed one, a "wait", an answer about another name), that the name is unknown, or the first
+// address of a positive answer.
+NameAnswer ParseNameAnswer(std::string_view packet, std::uint16_t id, std::string_view name, unsigned char suffix);
 
 // ---- session service ----
 constexpr std::size_t kSessionHeaderSize = 4;
@@ -41,6 +42,7 @@ constexpr std::uint32_t kSessionMessage = 0x00;
 constexpr std::uint32_t kPositiveSessionResponse = 0x82;
 constexpr std::uint32_t kNegativeSessionResponse = 0x83;
 constexpr std::uint32_t kRetargetSessionResponse = 0x84;
+constexpr std::uint32_t kSessionKeepAlive = 0x85;
 
 // A request for a session with the called name's messenger, from the calling workstation.
 std::string SessionRequest(std::string_view called, std::string_view calling);
@@ -52,6 +54,20 @@ struct SessionHeader {
     std::size_t length = 0;  // of what follows the header
 };
 SessionHeader ParseSessionHeader(std::string_view header);
+
+// The answer to a session request, from its header's type and the body that followed.
+struct SessionAnswer {
+    enum Kind { kMalformed, kPositive, kNegative, kRetarget, kKeepAlive } kind = kMalformed;
+    std::uint32_t error = 0;    // kNegative: the error code the peer gave
+    std::uint32_t address = 0;  // kRetarget: where to ask again, host order
+    std::uint16_t port = 0;
+};
+SessionAnswer ParseSessionAnswer(std::uint32_t type, std::string_view body);
+
+// Whether a session request to `from` may follow a retarget to `to` (host order): to a unicast
+// address, and to the loopback network only from it, so that a peer cannot send the message to a
+// service of the sending machine.
+bool RetargetAllowed(std::uint32_t from, std::uint32_t to);
 
 // ---- datagram service ----
 // A direct group datagram from the workstation `source` at `sourceAddress` (host order) to the

@@ -10,12 +10,15 @@ struct Line {
 
 constexpr Line kLines[] = {
     {Outcome::kSent, "Zpráva pro {0} byla odeslána."},
+    {Outcome::kPartlySent, "Zpráva pro {0} byla odeslána jen do některých sítí (chyba sítě {1})."},
     {Outcome::kUsage, "Použití: NET SEND {jméno | * | /DOMAIN[:jméno] | /USERS} zpráva"},
     {Outcome::kNameTooLong, "Jméno {0} je delší než 15 znaků; zpráva nebyla odeslána."},
     {Outcome::kNameNotFound, "Jméno {0} nebylo v síti nalezeno; zpráva nebyla odeslána."},
     {Outcome::kRefused, "Počítač {0} odmítl spojení; zpráva nebyla odeslána."},
     {Outcome::kUnreachable, "Počítač {0} není v síti dosažitelný; zpráva nebyla odeslána."},
     {Outcome::kNoMessenger, "Na počítači {0} zprávy nikdo nepřijímá (kód {1}); zpráva nebyla odeslána."},
+    {Outcome::kRetargetRefused,
+     "Počítač {0} odkázal na adresu, kam tento příkaz zprávy neposílá; zpráva nebyla odeslána."},
     {Outcome::kRejected, "Počítač {0} zprávu odmítl (kód {1})."},
     {Outcome::kNoAnswer, "Počítač {0} neodpovídá; zpráva nebyla odeslána."},
     {Outcome::kClosed, "Počítač {0} ukončil spojení; zpráva nebyla odeslána."},

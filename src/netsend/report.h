@@ -9,12 +9,14 @@ namespace netsend {
 
 enum class Outcome {
     kSent,
+    kPartlySent,
     kUsage,
     kNameTooLong,
     kNameNotFound,
     kRefused,
     kUnreachable,
     kNoMessenger,
+    kRetargetRefused,
     kRejected,
     kNoAnswer,
     kClosed,

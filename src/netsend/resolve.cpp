@@ -1,5 +1,10 @@
 #include "netsend/resolve.h"
 
+#include <winsock2.h>
+#include <windows.h>
+#include <wincrypt.h>
+
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -51,9 +56,12 @@ std::optional<std::uint32_t> Query(std::string_view name, const std::vector<std:
         for (const std::uint32_t server : servers) SendDatagram(socket, server, kNamePort, query);
         const DWORD start = GetTickCount();
         std::string packet;
+        std::uint32_t from = 0;
         for (DWORD waited = 0; waited < kQueryWaitMs; waited = GetTickCount() - start) {
-            if (ReceiveDatagram(socket, kQueryWaitMs - waited, packet)) break;
-            const NameAnswer answer = ParseNameAnswer(packet, id);
+            if (ReceiveDatagram(socket, kQueryWaitMs - waited, packet, from)) break;
+            // A name server answers for itself; on a subnet any node may.
+            if (!broadcast && std::find(servers.begin(), servers.end(), from) == servers.end()) continue;
+            const NameAnswer answer = ParseNameAnswer(packet, id, name, kMessengerSuffix);
             if (answer.kind == NameAnswer::kFound) return answer.address;
             // A name server's "no such name" is final; on a subnet another node may still answer.
             if (answer.kind == NameAnswer::kNotFound && !broadcast) return std::nullopt;
@@ -63,7 +71,17 @@ std::optional<std::uint32_t> Query(std::string_view name, const std::vector<std:
 }
 }  // namespace
 
-std::uint16_t NewPacketId() { return std::uint16_t(GetTickCount() ^ (GetCurrentProcessId() << 4)); }
+// Random, so that no one who has not seen the query can answer it; the clock and the process only
+// where the system gives no random bytes.
+std::uint16_t NewPacketId() {
+    std::uint16_t id = std::uint16_t(GetTickCount() ^ (GetCurrentProcessId() << 4));
+    HCRYPTPROV provider = 0;
+    if (CryptAcquireContextA(&provider, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT)) {
+        CryptGenRandom(provider, sizeof id, reinterpret_cast<BYTE*>(&id));
+        CryptReleaseContext(provider, 0);
+    }
+    return id;
+}
 
 std::optional<std::uint32_t> ResolveName(std::string_view name, const Config& config) {
     if (const auto address = FromLmhosts(name)) return address;

@@ -10,10 +10,10 @@ namespace {
 constexpr char kProtocol[] = "\xFFSMB";
 constexpr std::size_t kProtocolSize = 4;
 constexpr std::size_t kHeaderSize = 32;
-constexpr std::uint32_t kReplyFlag = 0x80;
-// After the flags: second flags, process id high part, signature, reserved, tree, process, user
-// and multiplex ids.
-constexpr std::size_t kHeaderTail = 22;
+// After the status: flags, second flags, process id high part, signature, reserved, tree,
+// process, user and multiplex ids.
+constexpr std::size_t kHeaderTail = 23;
+constexpr std::size_t kDataAlignment = 4;  // of a mailslot write's data, from the SMB's start
 constexpr char kAsciiString = 0x04;
 constexpr char kDataBlock = 0x01;
 
@@ -45,6 +45,9 @@ std::string DataBlock(std::string_view data) {
 }
 }  // namespace
 
+// The text goes as it is, each line break a CR LF. A messenger is asked to turn line breaks into
+// 0x14, but Samba turns CR LF into a line break and shows 0x14 as a stray character, and the
+// system's messenger shows CR LF as a line break too.
 std::string SendSingle(std::string_view from, std::string_view to, std::string_view text) {
     return Command(kSendSingle, {}, AsciiString(from) + AsciiString(to) + DataBlock(text));
 }
@@ -65,27 +68,36 @@ std::vector<std::string_view> TextBlocks(std::string_view text) {
     return blocks;
 }
 
-SmbReply ParseSmbReply(std::string_view packet) {
+std::string_view Originator(std::string_view user, std::string_view computer) {
+    return user.empty() || user.size() > kOriginatorLimit ? computer.substr(0, kOriginatorLimit) : user;
+}
+
+SmbReply ParseSmbReply(std::string_view packet, std::uint32_t command) {
     Reader reader(packet);
     const std::string_view protocol = reader.Take(kProtocolSize);
+    const std::uint32_t answered = reader.Byte();
     SmbReply reply;
-    reply.command = reader.Byte();
     reply.status = reader.Little32();
-    const std::uint32_t flags = reader.Byte();
     reader.Skip(kHeaderTail);
     const std::uint32_t words = reader.Byte();
-    if (words > 0) reply.group = std::uint16_t(reader.Little16());
-    reply.valid = reader.Ok() && protocol == std::string_view(kProtocol, kProtocolSize) && (flags & kReplyFlag);
+    // A reply to SMBsendstrt names the group in its one word; Samba's and a failed one carry none.
+    const bool wordsFit = words == 0 || (command == kSendStart && words == 1);
+    if (words == 1) reply.group = std::uint16_t(reader.Little16());
+    reader.Skip(reader.Little16());
+    reply.valid = reader.Ok() && protocol == std::string_view(kProtocol, kProtocolSize) && answered == command &&
+                  wordsFit;
     return reply;
 }
 
 std::string MessengerMailslotWrite(std::string_view from, std::string_view to, std::string_view text) {
     const std::string data = std::string(from) + '\0' + std::string(to) + '\0' + std::string(text) + '\0';
-    const std::string name = std::string(kMessengerMailslot) + '\0';
+    std::string name = std::string(kMessengerMailslot) + '\0';
     const std::uint32_t setupWords = 3;
-    // Offsets count from the start of the SMB: header, word count, words, byte count, the name.
-    const std::uint32_t dataOffset =
-        std::uint32_t(kHeaderSize + 1 + 2 * (kTransactionWords + setupWords) + 2 + name.size());
+    // Offsets count from the start of the SMB: header, word count, words, byte count, the name
+    // and the padding that aligns the data.
+    const std::size_t bytesStart = kHeaderSize + 1 + 2 * (kTransactionWords + setupWords) + 2;
+    name.append((kDataAlignment - (bytesStart + name.size()) % kDataAlignment) % kDataAlignment, '\0');
+    const std::uint32_t dataOffset = std::uint32_t(bytesStart + name.size());
     const std::uint32_t size = std::uint32_t(data.size());
     return Command(kTransaction,
                    {0, size, 0, 0, 0, 0, 0, 0, 0, 0, dataOffset, size, dataOffset, setupWords, kMailslotWrite,

@@ -11,9 +11,10 @@
 namespace netsend {
 
 constexpr std::size_t kSingleMessageLimit = 128;  // the most one SMBsends carries
-constexpr std::size_t kTextBlockSize = 127;       // the most one SMBsendtxt carries
-constexpr std::size_t kMessageLimit = 1600;       // a longer text is cut here
+constexpr std::size_t kTextBlockSize = 128;       // the most one SMBsendtxt carries
+constexpr std::size_t kMessageLimit = 652;        // a longer text is cut here: what a messenger shows
 constexpr std::size_t kBroadcastLimit = 128;      // what a group message carries: one block's worth
+constexpr std::size_t kOriginatorLimit = 15;      // the sender's name at most
 
 constexpr std::uint32_t kSendSingle = 0xD0;
 constexpr std::uint32_t kSendStart = 0xD5;
@@ -31,13 +32,18 @@ std::string SendEnd(std::uint16_t group);
 // by Samba, and start and end alone make an empty message).
 std::vector<std::string_view> TextBlocks(std::string_view text);
 
+// The name a message goes out from: the user's, or the computer's where the user has none or one
+// longer than a messenger takes.
+std::string_view Originator(std::string_view user, std::string_view computer);
+
 struct SmbReply {
-    bool valid = false;         // an SMB reply at all
-    std::uint32_t command = 0;  // the command it answers
-    std::uint32_t status = 0;   // zero when the command succeeded (a DOS or an NT status)
-    std::uint16_t group = 0;    // the message group a reply to SMBsendstrt names (zero when none)
+    bool valid = false;        // a reply to the command at all
+    std::uint32_t status = 0;  // zero when the command succeeded (a DOS or an NT status)
+    std::uint16_t group = 0;   // the message group a reply to SMBsendstrt names (zero when none)
 };
-SmbReply ParseSmbReply(std::string_view packet);
+// The reply to `command`, told by its command code, WordCount and ByteCount alone: a messenger may
+// leave every other header field zero, the reply flag too.
+SmbReply ParseSmbReply(std::string_view packet, std::uint32_t command);
 
 // SMBtrans writing "from NUL to NUL text NUL" to the mailslot \MAILSLOT\MESSNGR.
 std::string MessengerMailslotWrite(std::string_view from, std::string_view to, std::string_view text);

@@ -18,19 +18,19 @@ sockaddr_in Endpoint(std::uint32_t address, std::uint16_t port) {
 
 timeval Limit(DWORD ms) { return timeval{long(ms / 1000), long(ms % 1000) * 1000}; }
 
-// Waits until the socket can be read within `ms`.
-Status WaitReadable(const Socket& socket, DWORD ms) {
-    fd_set readable;
-    FD_ZERO(&readable);
-    FD_SET(socket.Get(), &readable);
+// Waits until the socket can be read (or written) within `ms`.
+Status Wait(const Socket& socket, bool write, DWORD ms) {
+    fd_set ready;
+    FD_ZERO(&ready);
+    FD_SET(socket.Get(), &ready);
     timeval limit = Limit(ms);
-    const int ready = select(0, &readable, nullptr, nullptr, &limit);
-    if (ready == SOCKET_ERROR) return WSAGetLastError();
-    return ready == 0 ? kTimedOut : 0;
+    const int count = select(0, write ? nullptr : &ready, write ? &ready : nullptr, nullptr, &limit);
+    if (count == SOCKET_ERROR) return WSAGetLastError();
+    return count == 0 ? kTimedOut : 0;
 }
 
-Status SetBlocking(const Socket& socket, bool blocking) {
-    u_long nonBlocking = blocking ? 0 : 1;
+Status SetNonBlocking(const Socket& socket) {
+    u_long nonBlocking = 1;
     return ioctlsocket(socket.Get(), FIONBIO, &nonBlocking) == SOCKET_ERROR ? WSAGetLastError() : 0;
 }
 }  // namespace
@@ -57,11 +57,10 @@ Socket::~Socket() {
     if (socket_ != INVALID_SOCKET) closesocket(socket_);
 }
 
-Status Connect(std::uint32_t address, std::uint16_t port, DWORD ms, Socket& connected) {
+Status Connect(std::uint32_t address, std::uint16_t port, const Deadline& deadline, Socket& connected) {
     Socket socket(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
     if (!socket) return WSAGetLastError();
-    // Without blocking, so that a silent peer costs at most `ms`.
-    if (const Status status = SetBlocking(socket, false)) return status;
+    if (const Status status = SetNonBlocking(socket)) return status;
     const sockaddr_in peer = Endpoint(address, port);
     if (connect(socket.Get(), reinterpret_cast<const sockaddr*>(&peer), sizeof peer) == SOCKET_ERROR &&
         WSAGetLastError() != WSAEWOULDBLOCK)
@@ -71,7 +70,7 @@ Status Connect(std::uint32_t address, std::uint16_t port, DWORD ms, Socket& conn
     FD_ZERO(&failed);
     FD_SET(socket.Get(), &writable);
     FD_SET(socket.Get(), &failed);
-    timeval limit = Limit(ms);
+    timeval limit = Limit(deadline.Left());
     const int ready = select(0, nullptr, &writable, &failed, &limit);
     if (ready == SOCKET_ERROR) return WSAGetLastError();
     if (ready == 0) return kTimedOut;
@@ -81,28 +80,29 @@ Status Connect(std::uint32_t address, std::uint16_t port, DWORD ms, Socket& conn
         getsockopt(socket.Get(), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &size);
         return error ? error : WSAECONNREFUSED;
     }
-    if (const Status status = SetBlocking(socket, true)) return status;
     connected = std::move(socket);
     return 0;
 }
 
-Status SendAll(const Socket& socket, std::string_view bytes) {
+Status SendAll(const Socket& socket, std::string_view bytes, const Deadline& deadline) {
     while (!bytes.empty()) {
+        if (const Status status = Wait(socket, true, deadline.Left())) return status;
         const int sent = send(socket.Get(), bytes.data(), int(bytes.size()), 0);
-        if (sent == SOCKET_ERROR) return WSAGetLastError();
-        bytes.remove_prefix(std::size_t(sent));
+        if (sent == SOCKET_ERROR && WSAGetLastError() != WSAEWOULDBLOCK) return WSAGetLastError();
+        if (sent != SOCKET_ERROR) bytes.remove_prefix(std::size_t(sent));
     }
     return 0;
 }
 
-Status ReceiveExactly(const Socket& socket, std::size_t count, DWORD ms, std::string& bytes) {
+Status ReceiveExactly(const Socket& socket, std::size_t count, const Deadline& deadline, std::string& bytes,
+                      std::size_t& got) {
     bytes.assign(count, '\0');
-    for (std::size_t got = 0; got < count;) {
-        if (const Status status = WaitReadable(socket, ms)) return status;
+    for (got = 0; got < count;) {
+        if (const Status status = Wait(socket, false, deadline.Left())) return status;
         const int received = recv(socket.Get(), bytes.data() + got, int(count - got), 0);
-        if (received == SOCKET_ERROR) return WSAGetLastError();
+        if (received == SOCKET_ERROR && WSAGetLastError() != WSAEWOULDBLOCK) return WSAGetLastError();
         if (received == 0) return kClosed;
-        got += std::size_t(received);
+        if (received != SOCKET_ERROR) got += std::size_t(received);
     }
     return 0;
 }
@@ -132,12 +132,16 @@ Status SendDatagram(const Socket& socket, std::uint32_t address, std::uint16_t p
                : 0;
 }
 
-Status ReceiveDatagram(const Socket& socket, DWORD ms, std::string& bytes) {
-    if (const Status status = WaitReadable(socket, ms)) return status;
+Status ReceiveDatagram(const Socket& socket, DWORD ms, std::string& bytes, std::uint32_t& from) {
+    if (const Status status = Wait(socket, false, ms)) return status;
     bytes.assign(kLargestDatagram, '\0');
-    const int received = recvfrom(socket.Get(), bytes.data(), int(bytes.size()), 0, nullptr, nullptr);
+    sockaddr_in sender{};
+    int size = sizeof sender;
+    const int received =
+        recvfrom(socket.Get(), bytes.data(), int(bytes.size()), 0, reinterpret_cast<sockaddr*>(&sender), &size);
     if (received == SOCKET_ERROR) return WSAGetLastError();
     bytes.resize(std::size_t(received));
+    from = ntohl(sender.sin_addr.s_addr);
     return 0;
 }
 

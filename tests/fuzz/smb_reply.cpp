@@ -6,8 +6,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view packet = fuzz::Text(data, size);
-    const netsend::SmbReply reply = netsend::ParseSmbReply(packet);
-    if (reply.valid) fuzz::Expect(packet.starts_with("\xFFSMB") && reply.command == std::uint8_t(packet[4]));
+    const std::uint32_t command = packet.empty() ? 0 : std::uint8_t(packet.back());
+    const netsend::SmbReply reply = netsend::ParseSmbReply(packet, command);
+    if (reply.valid) fuzz::Expect(packet.starts_with("\xFFSMB") && command == std::uint8_t(packet[4]));
     const netsend::SessionHeader header = netsend::ParseSessionHeader(packet);
     fuzz::Expect(header.length < (1u << 17));
     // A session message tells its payload's length; the blocks of a text give it back whole.

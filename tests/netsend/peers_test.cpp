@@ -16,6 +16,7 @@
 
 #include "app/commands.h"
 #include "support/driver.h"
+#include "support/netsend_run.h"
 
 namespace {
 
@@ -63,6 +64,13 @@ std::vector<std::string> TakeFiles(const std::string& pattern, size_t count, DWO
     return files;
 }
 
+// Tells the capture's check (tests/support/check-capture.py) a text that went on the wire, as hex.
+void ExpectOnWire(const std::string& oemText) {
+    std::ofstream expected(drv::DosPath(drv::Env("PW_PEERS")) + "\\expected-texts", std::ios::app);
+    for (const char c : oemText) expected << "0123456789abcdef"[(unsigned char)c >> 4] << "0123456789abcdef"[c & 15];
+    expected << '\n';
+}
+
 // What smbd logged after `from` bytes of its log.
 std::string SmbdLog(size_t from = 0) {
     return drv::ReadBytes(drv::DosPath(drv::Env("PW_PEERS")) + "\\smbd\\log").substr(from);
@@ -91,33 +99,6 @@ std::vector<std::string> ReceivedBlocks(const std::string& log) {
 std::string Delivered(std::string oemText) {
     for (size_t at; (at = oemText.find("\r\n")) != std::string::npos;) oemText.erase(at, 1);
     return UserName() + "\n" + oemText;
-}
-
-// Runs net.exe with the arguments as they are (CR LF and all): its exit status and what it
-// printed on both streams.
-std::pair<DWORD, std::string> RunNetSend(const std::string& arguments) {
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE reader = nullptr, writer = nullptr;
-    REQUIRE(CreatePipe(&reader, &writer, &inherit, 0));
-    SetHandleInformation(reader, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = startup.hStdError = writer;
-    std::string commandLine = "\"C:\\windows\\system32\\net.exe\" " + arguments;
-    PROCESS_INFORMATION process{};
-    const BOOL started =
-        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-    CloseHandle(writer);
-    REQUIRE(started);
-    DWORD exitCode = ~DWORD(0), got = 0;
-    if (WaitForSingleObject(process.hProcess, 30000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, exitCode);
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    std::string output(4096, '\0');  // a few lines, whole in the pipe by now
-    const bool any = PeekNamedPipe(reader, nullptr, 0, nullptr, &got, nullptr) && got;
-    output.resize(any && ReadFile(reader, output.data(), DWORD(output.size()), &got, nullptr) ? got : 0);
-    for (HANDLE handle : {process.hThread, process.hProcess, reader}) CloseHandle(handle);
-    return {exitCode, output};
 }
 
 std::string Workgroup() {
@@ -181,7 +162,7 @@ TEST_CASE("Pebblewire's messages reach smbd in the OEM code page, line breaks in
         std::string text;
         std::string arrived;
         size_t blocks;  // SMBsendtxt commands that carried it
-    } rows[] = {{czech, czech, 1}, {Text(2000), Text(1600), 13}};
+    } rows[] = {{czech, czech, 1}, {Text(2000), Text(652), 6}};
     drv::Program program;
     const HWND form = drv::StartFresh(program);
     REQUIRE(form);
@@ -200,6 +181,7 @@ TEST_CASE("Pebblewire's messages reach smbd in the OEM code page, line breaks in
         const auto messages = TakeFiles("messages\\msg.*", 1, 15000);
         REQUIRE(messages.size() == 1);
         CHECK(messages[0] == Delivered(Oem(row.arrived)));
+        ExpectOnWire(Oem(row.arrived));
         const std::string log = SmbdLog(logSize);
         const auto blocks = ReceivedBlocks(log);
         CHECK(blocks.size() == row.blocks);
@@ -247,9 +229,10 @@ TEST_CASE("net.exe by hand: what arrives where, what it says and how it ends") {
         CAPTURE(row.arguments);
         drv::WriteString("Software\\Brantel\\NetSend", "Broadcast", row.broadcasts);
         const size_t logSize = SmbdLog().size();
-        const auto [exitCode, output] = RunNetSend(row.arguments);
+        const auto [exitCode, output] = drv::RunNetSend(row.arguments);
         CHECK(exitCode == row.exitCode);
         CHECK(output == Oem(row.output));
+        if (row.arrived) ExpectOnWire(Oem(*row.arrived));
         // smbd has run the message command before it answers: a message is there by now or never.
         const bool toName = row.arrived && row.group.empty(), toGroup = row.arrived && !row.group.empty();
         const auto messages = TakeFiles("messages\\msg.*", 0, 0);

@@ -208,12 +208,16 @@ int main() {
         const char* name;
         std::vector<rel::Row> (*rows)();
     } tables[] = {
-        {"registry", rel::RegistryRows}, {"file", rel::FileRows}, {"fault", rel::FaultRows}, {"load", rel::LoadRows}};
-    // PW_ONLY=file (or registry, fault, load) runs that table alone, while one is being worked on.
+        {"registry", rel::RegistryRows}, {"file", rel::FileRows}, {"fault", rel::FaultRows},
+        {"load", rel::LoadRows},         {"peer", rel::PeerRows}};
+    // PW_ONLY=file (or registry, fault, load, peer) runs that table alone, while one is being worked
+    // on. The peer table runs where the peers' namespaces are, and only there.
     const std::string only = drv::Env("PW_ONLY");
+    const bool peers = !drv::Env("PW_PEERS").empty();
     std::vector<rel::Row> rows;
     for (const auto& table : tables) {
         if (!only.empty() && only != table.name) continue;
+        if (peers != (std::string(table.name) == "peer")) continue;
         std::vector<rel::Row> part = table.rows();
         rows.insert(rows.end(), part.begin(), part.end());
     }

@@ -109,5 +109,7 @@ std::vector<Row> RegistryRows();
 std::vector<Row> FileRows();
 std::vector<Row> FaultRows();
 std::vector<Row> LoadRows();
+// net.exe against misbehaving messengers: only where the peers' namespaces are (PW_PEERS).
+std::vector<Row> PeerRows();
 
 }  // namespace rel

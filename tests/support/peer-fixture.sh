@@ -3,8 +3,11 @@
 # range kept for tests; no route beyond). `setup DIR NET_EXE`: in the sender's, smbd on
 # 127.0.0.1:139 keeping each message in DIR/messages, and a Wine prefix (DIR/prefix) with net.exe
 # whose wineserver runs there, so every socket net.exe opens lies in the namespace; in the peer's,
-# a listener keeping each datagram to UDP port 138 in DIR/datagrams. `run DIR COMMAND...` runs a
-# command in the sender's namespace; `cleanup DIR` ends it all.
+# a listener keeping each datagram to UDP port 138 in DIR/datagrams, and a messenger on
+# 198.18.12.2:139 that misbehaves as the name called asks (fake-messenger.py, its SMBs in DIR/fake).
+# `run DIR COMMAND...` runs a command in the sender's namespace; `capture DIR COMMAND...` does so
+# while tshark captures the namespace's NetBIOS ports, then checks the capture (check-capture.py);
+# `cleanup DIR` ends it all.
 set -eu
 action=$1
 dir=$2
@@ -25,7 +28,7 @@ wait_listening() {
 }
 cleanup() {
     "$support/wine-fixture.sh" cleanup "$dir/prefix"
-    for pid in "$dir/smbd.pid" "$dir/listener.pid"; do
+    for pid in "$dir/smbd.pid" "$dir/listener.pid" "$dir/fake.pid"; do
         [ ! -f "$pid" ] || kill "$(cat "$pid")" 2>/dev/null || true
         rm -f "$pid"
     done
@@ -44,8 +47,8 @@ setup)
     ip -n "${ns}p" addr add 198.18.12.2/24 dev "${ns}b"
     for link in "${ns}s lo" "${ns}s ${ns}a" "${ns}p lo" "${ns}p ${ns}b"; do ip -n ${link% *} link set "${link#* }" up; done
 
-    rm -rf "$dir/smbd" "$dir/messages" "$dir/datagrams"
-    mkdir -p "$dir/smbd" "$dir/messages" "$dir/datagrams"
+    rm -rf "$dir/smbd" "$dir/messages" "$dir/datagrams" "$dir/fake"
+    mkdir -p "$dir/smbd" "$dir/messages" "$dir/datagrams" "$dir/fake"
     chmod 0777 "$dir/messages"  # smbd runs the message command as the guest user
     cat >"$dir/smbd/smb.conf" <<CONF
 [global]
@@ -93,12 +96,46 @@ for count in range(1, 10000):
     echo $! >"$dir/listener.pid"
     wait_listening "${ns}p" 138
 
+    ip netns exec "${ns}p" python3 "$support/fake-messenger.py" 198.18.12.2 "$dir/fake" </dev/null >/dev/null 2>&1 &
+    echo $! >"$dir/fake.pid"
+    wait_listening "${ns}p" 139
+
     ip netns exec "${ns}s" "$support/wine-fixture.sh" setup "$dir/prefix" "$3"
     ;;
 run)
     shift 2
     exec ip netns exec "${ns}s" "$@"
     ;;
+capture)
+    shift 2
+    command -v tshark >/dev/null || fail "tshark missing: run tools/install-deps.sh"
+    rm -f "$dir/capture.pcapng" "$dir/expected-texts"
+    # The namespace's own interfaces, NetBIOS's ports alone.
+    ip netns exec "${ns}s" tshark -q -f "port 137 or port 138 or port 139" -i lo -i "${ns}a" \
+        -w "$dir/capture.pcapng" </dev/null >/dev/null 2>"$dir/tshark.err" &
+    capturing=$!
+    i=0
+    until [ "$(grep -c '^Capturing on' "$dir/tshark.err")" -gt 0 ]; do
+        i=$((i + 1))
+        [ $i -lt 200 ] || fail "tshark does not capture: $(cat "$dir/tshark.err")"
+        sleep 0.1
+    done
+    status=0
+    ip netns exec "${ns}s" "$@" || status=$?
+    # The kernel hands tshark its last frames a fraction of a second late: stop once the capture
+    # has not grown for a second (at most 10 s).
+    i=0 still=0 size=-1
+    while [ $still -lt 5 ] && [ $i -lt 50 ]; do
+        sleep 0.2
+        now=$(stat -c %s "$dir/capture.pcapng")
+        if [ "$now" = "$size" ]; then still=$((still + 1)); else still=0; fi
+        size=$now i=$((i + 1))
+    done
+    kill -INT $capturing
+    wait $capturing || true
+    python3 "$support/check-capture.py" "$dir/capture.pcapng" "$dir/expected-texts" || status=1
+    exit $status
+    ;;
 cleanup) cleanup ;;
-*) fail "usage: $0 setup|run|cleanup DIR [NET_EXE | COMMAND...]" ;;
+*) fail "usage: $0 setup|run|capture|cleanup DIR [NET_EXE | COMMAND...]" ;;
 esac
