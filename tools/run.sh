@@ -7,7 +7,7 @@ build=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 support=$root/tests/support
 exe=$build/src/pebblewire.exe
-net=$build/src/net.exe
+net=$build/src/netsend/net.exe
 mkdir -p "$(dirname "$prefix")"
 [ -f "$net" ] || cmake --build "$build" --target netsend_command >/dev/null
 
