@@ -1,7 +1,7 @@
 #!/bin/sh
-# make dist: the release archive build/dist/pebblewire-<version>.zip with the stripped exe, a
-# short Czech and English readme (Windows-1250 and CR LF, as Notepad on a Czech Windows 2000
-# reads them) and SHA256SUMS over the three.
+# make dist: the release archive build/dist/pebblewire-<version>.zip with the stripped exe and the
+# messenger command net.exe beside it, a short Czech and English readme (Windows-1250 and CR LF,
+# as Notepad on a Czech Windows 2000 reads them) and SHA256SUMS over the four.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/win32
@@ -11,11 +11,11 @@ stage=$root/build/dist/$name
 rm -rf "$stage" "$stage.zip"
 mkdir -p "$stage"
 
-cp "$build/src/pebblewire.exe" "$stage/"
+cp "$build/src/pebblewire.exe" "$build/src/netsend/net.exe" "$stage/"
 for readme in README.TXT CTIMNE.TXT; do
     sed "s/@VERSION@/$version/; s/\$/\r/" "$root/tools/dist/$readme" | iconv -f UTF-8 -t CP1250 > "$stage/$readme"
 done
-(cd "$stage" && sha256sum pebblewire.exe README.TXT CTIMNE.TXT > SHA256SUMS)
+(cd "$stage" && sha256sum pebblewire.exe net.exe README.TXT CTIMNE.TXT > SHA256SUMS)
 (cd "$root/build/dist" && cmake -E tar cf "$name.zip" --format=zip "$name")
 echo "$root/build/dist/$name.zip: $(cd "$stage" && wc -c < "$stage.zip" | tr -d ' ') bytes"
 sed 's/^/  /' "$stage/SHA256SUMS"

@@ -14,9 +14,14 @@ mkdir -p "$(dirname "$prefix")"
 if [ -n "${DISPLAY:-}" ]; then
     export PW_KEEP_DISPLAY=1
 fi
-# The prefix's messenger command is the project's own net.exe, which delivers for real.
-"$support/wine-fixture.sh" setup "$prefix" "$net"
+"$support/wine-fixture.sh" setup "$prefix"
 export WINEPREFIX=$prefix
+# The program runs from a folder of its own in the prefix with the project's net.exe beside it:
+# it starts that one, which delivers for real, and the prefix's system32 keeps Wine's own.
+folder=$prefix/drive_c/Pebblewire
+mkdir -p "$folder"
+cp "$exe" "$net" "$folder/"
+exe=$folder/pebblewire.exe
 . "$support/wine-env.sh"
 
 if [ -n "${PW_KEEP_DISPLAY:-}" ]; then
