@@ -274,8 +274,8 @@ void TMainForm::LayoutControls() {
 // The window goes on while the messenger runs; OnSendDone tells the outcome.
 void TMainForm::Poslat1Click() {
     sender_.Start({tk::GetText(Memo1), tk::GetText(Edit1), tk::IsChecked(RadioButton2), messaging::WindowsDirectory(),
-                  messaging::MessengerBesideProgram()},
-                 Handle());
+                   messaging::MessengerBesideProgram()},
+                  Handle());
     ShowHint();
 }
 

@@ -41,7 +41,8 @@ TEST_CASE("the messenger's exit status decides: only a delivery is confirmed and
         std::string report;  // as the messenger writes it, in the OEM code page (852)
         std::string box;
     } rows[] = {
-        {"delivered, with a report", 0, "Zpr\xA0va pro NOVAK byla odesl\xA0na.\r\n", "Zpráva byla poslána uživateli NOVAK."},
+        {"delivered, with a report", 0, "Zpr\xA0va pro NOVAK byla odesl\xA0na.\r\n",
+         "Zpráva byla poslána uživateli NOVAK."},
         {"unknown name", 2, "\r\nPo\x9F\xA1ta\x9F NOVAK nebyl nalezen.\r\n", kFailed + "Počítač NOVAK nebyl nalezen."},
         {"command line not understood", 1, "Neplatn\xEC p\xFD\xA1kaz.\r\n", kFailed + "Neplatný příkaz."},
         {"no report", 5, "", kFailed + "Příkaz skončil se stavem 5."},
