@@ -7,16 +7,21 @@ build=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 support=$root/tests/support
 exe=$build/src/pebblewire.exe
-net=$build/src/net.exe
+net=$build/src/netsend/net.exe
 mkdir -p "$(dirname "$prefix")"
 [ -f "$net" ] || cmake --build "$build" --target netsend_command >/dev/null
 
 if [ -n "${DISPLAY:-}" ]; then
     export PW_KEEP_DISPLAY=1
 fi
-# The prefix's messenger command is the project's own net.exe, which delivers for real.
-"$support/wine-fixture.sh" setup "$prefix" "$net"
+"$support/wine-fixture.sh" setup "$prefix"
 export WINEPREFIX=$prefix
+# The program runs from a folder of its own in the prefix with the project's net.exe beside it:
+# it starts that one, which delivers for real, and the prefix's system32 keeps Wine's own.
+folder=$prefix/drive_c/Pebblewire
+mkdir -p "$folder"
+cp "$exe" "$net" "$folder/"
+exe=$folder/pebblewire.exe
 . "$support/wine-env.sh"
 
 if [ -n "${PW_KEEP_DISPLAY:-}" ]; then

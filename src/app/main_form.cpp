@@ -271,13 +271,21 @@ void TMainForm::LayoutControls() {
     FormResize();
 }
 
+// The window goes on while the messenger runs; OnSendDone tells the outcome.
 void TMainForm::Poslat1Click() {
-    const messaging::SendPlan plan = messaging::PlanSend(
-        {tk::GetText(Memo1), tk::GetText(Edit1), tk::IsChecked(RadioButton2), messaging::WindowsDirectory()});
-    tk::Application& application = tk::Application::Instance();
-    messaging::LaunchMessenger(application.Handle(), plan);
-    if (MainMenu1.Checked(IDM_VYMAZAT)) tk::SetText(Memo1, "");
-    tk::ShowMessageBox(plan.confirmation, application.Title(), MB_OK | MB_ICONINFORMATION);
+    sender_.Start({tk::GetText(Memo1), tk::GetText(Edit1), tk::IsChecked(RadioButton2), messaging::WindowsDirectory(),
+                   messaging::MessengerBesideProgram()},
+                  Handle());
+    ShowHint();
+}
+
+// Only a delivered message is confirmed, and only then may the editor be emptied.
+LRESULT TMainForm::OnSendDone() {
+    const messaging::SendOutcome outcome = sender_.Finish();
+    ShowHint();
+    if (MainMenu1.Checked(IDM_VYMAZAT)) messaging::ClearAfterDelivery(Memo1, outcome);
+    messaging::ReportOutcome(outcome);
+    return 0;
 }
 
 // The mark flips first, so that it stays flipped when storing fails.
@@ -392,9 +400,10 @@ void TMainForm::RunCommand(Command command) {
     (this->*row->handler)();
 }
 
+// While a message is on its way the status line says so instead.
 void TMainForm::ShowHint() {
-    SendMessageA(StatusLine, SB_SETTEXTA, SB_SIMPLEID,
-                 reinterpret_cast<LPARAM>(tk::Application::Instance().Hint().c_str()));
+    const std::string& text = sender_.Busy() ? sender_.Status() : tk::Application::Instance().Hint();
+    SendMessageA(StatusLine, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 // Menus and shortcuts send commands without a control, the buttons from their bar; what the
@@ -462,6 +471,7 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (wParam) EndSession();
         return 0;
     case WM_DESTROY: FormDestroy(); return 0;
+    case messaging::WM_SEND_DONE: return OnSendDone();
     }
     return tk::Form::HandleMessage(message, wParam, lParam);
 }

@@ -9,6 +9,7 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/main_menu.h"
+#include "messaging/messenger.h"
 #include "messaging/recipient_field.h"
 #include "settings/settings_store.h"
 #include "settings/window_values.h"
@@ -97,6 +98,7 @@ private:
     void FormResize();
     void LayoutControls();
 
+    LRESULT OnSendDone();
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(LPARAM lParam);
     LRESULT OnNotify(LPARAM lParam);
@@ -118,6 +120,8 @@ private:
     HWND Memo1 = nullptr;
     HWND StatusLine = nullptr;
     messaging::RecipientField Recipient;
+    // The message on its way, if any.
+    messaging::Sender sender_;
     // Memo1, RadioButton1, RadioButton2, Edit1.
     tk::ControlEvents controlEvents_[4];
     tk::FontHandle font_;

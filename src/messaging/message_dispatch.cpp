@@ -7,6 +7,7 @@ namespace messaging {
 namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kDomainPrefix = "/domain:";
+constexpr std::string_view kNotDelivered = "Zprávu se nepodařilo doručit.\n";
 }  // namespace
 
 std::string MessageText(std::string_view editorText) {
@@ -48,7 +49,8 @@ std::string ConfirmationText(std::string_view recipient, bool workgroupMode) {
 SendPlan PlanSend(const SendInputs& inputs) {
     const std::string recipient = ResolveRecipient(inputs.recipientText);
     SendPlan plan;
-    plan.programPath = inputs.windowsDirectory + std::string(kMessengerSubPath);
+    plan.programPath = inputs.messengerBeside.empty() ? inputs.windowsDirectory + std::string(kMessengerSubPath)
+                                                      : inputs.messengerBeside;
     plan.parameters = "send " + TargetArgument(recipient, inputs.workgroupMode) + " " + MessageText(inputs.editorText);
     plan.confirmation = ConfirmationText(recipient, inputs.workgroupMode);
     return plan;
@@ -57,6 +59,21 @@ SendPlan PlanSend(const SendInputs& inputs) {
 bool FitsCommandLine(const SendPlan& plan) {
     constexpr std::size_t kQuotesAndBlank = 3;
     return plan.programPath.size() + kQuotesAndBlank + plan.parameters.size() < kMaxCommandLine;
+}
+
+std::string ReportText(std::string_view output) {
+    return std::string(tk::TrimControl(output.substr(0, output.find('\0'))).substr(0, kMaxReport));
+}
+
+std::string FailureText(std::string_view report, unsigned long exitStatus, bool timedOut) {
+    std::string text(kNotDelivered);
+    if (timedOut) return text += "Příkaz neskončil do " + std::to_string(kSendWaitMs / 1000) + " s a byl ukončen.";
+    if (!report.empty()) return text += report;
+    return text += "Příkaz skončil se stavem " + std::to_string(exitStatus) + ".";
+}
+
+std::string NotStartedText(std::string_view programPath) {
+    return std::string(kNotDelivered) + "Nelze spustit program " + std::string(programPath) + ".";
 }
 
 }  // namespace messaging

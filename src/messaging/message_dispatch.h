@@ -12,6 +12,8 @@ inline constexpr std::string_view kWorkgroupPlaceholder = "(vaše pracovní skup
 // Everyone in the user's own workgroup or domain.
 inline constexpr std::string_view kOwnWorkgroup = "*";
 inline constexpr std::string_view kMessengerSubPath = "\\system32\\net.exe";
+// The messenger's file name, looked for beside the program first.
+inline constexpr std::string_view kMessengerName = "net.exe";
 inline constexpr std::size_t kMaxLineLength = 4096;
 // The longest command line, terminating NUL included, that the system starts a program with.
 inline constexpr std::size_t kMaxCommandLine = 32767;
@@ -21,13 +23,19 @@ struct SendInputs {
     std::string recipientText;   // the recipient field as it stands
     bool workgroupMode = false;  // "Pracovní skupina:" is checked
     std::string windowsDirectory;
+    std::string messengerBeside;  // a net.exe in the program's own folder, empty when there is none
 };
 
 struct SendPlan {
-    std::string programPath;   // Windows directory + "\system32\net.exe"
+    std::string programPath;   // the messenger beside the program, else Windows directory + "\system32\net.exe"
     std::string parameters;    // "send " + target + " " + text
-    std::string confirmation;  // "Zpráva byla poslána ..." shown after the launch
+    std::string confirmation;  // "Zpráva byla poslána ..." shown after a delivery
 };
+
+// How long a send waits for the messenger before ending it: longer than its own deadline.
+inline constexpr unsigned long kSendWaitMs = 30000;
+// The most of the messenger's output that its report keeps.
+inline constexpr std::size_t kMaxReport = 1024;
 
 // The hard lines joined with CR LF: one trailing CR LF dropped, each line cut to 4096 characters.
 std::string MessageText(std::string_view editorText);
@@ -46,5 +54,15 @@ SendPlan PlanSend(const SendInputs& inputs);
 // builds, the quoted program path, a blank and the parameters, fits kMaxCommandLine. A longer
 // one would be cut short, or not started at all, while the user was told it went.
 bool FitsCommandLine(const SendPlan& plan);
+
+// What the messenger said, in the ANSI code page: its output up to any NUL, blanks and line
+// breaks around it removed, cut to kMaxReport characters.
+std::string ReportText(std::string_view output);
+
+// The error box's text for a message that did not arrive: "Zprávu se nepodařilo doručit." and,
+// on the next line, the wait running out, else the messenger's report, else its exit status.
+std::string FailureText(std::string_view report, unsigned long exitStatus, bool timedOut);
+// The same for a messenger that could not be started at all.
+std::string NotStartedText(std::string_view programPath);
 
 }  // namespace messaging

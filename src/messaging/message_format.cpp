@@ -41,4 +41,8 @@ std::string FolderOf(std::string_view path) {
     return start ? std::string(path.substr(0, start)) : std::string(".");
 }
 
+std::string BesideProgram(std::string_view programPath, std::string_view name) {
+    return std::string(programPath.substr(0, NameStart(programPath))) + std::string(name);
+}
+
 }  // namespace messaging

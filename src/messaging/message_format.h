@@ -1,5 +1,5 @@
-// Message text files as bytes: how a file's line breaks become the editor's, and where the last
-// message is kept.
+// Message text files as bytes: how a file's line breaks become the editor's, where the last
+// message is kept, and the files beside the program.
 #pragma once
 
 #include <string>
@@ -18,5 +18,8 @@ std::string LastMessageFileName(std::string_view programPath);
 // The folder a new file beside `path` goes into: the path up to its last "\" or ":", or the
 // current folder when it has neither.
 std::string FolderOf(std::string_view path);
+
+// The program path with its file name replaced by `name`.
+std::string BesideProgram(std::string_view programPath, std::string_view name);
 
 }  // namespace messaging

@@ -1,10 +1,73 @@
 #include "messaging/messenger.h"
 
-#include <shellapi.h>
-
+#include <algorithm>
 #include <vector>
 
+#include "messaging/message_format.h"
+#include "toolkit/application.h"
+#include "toolkit/controls.h"
+#include "toolkit/handles.h"
+#include "toolkit/message_box.h"
+
 namespace messaging {
+
+namespace {
+
+constexpr UINT kPollMs = 50;
+// The most of the messenger's output that is kept, and read in one tick.
+constexpr std::size_t kMaxOutput = 4096;
+constexpr DWORD kMaxReadPerTick = 64 * 1024;
+// A messenger ended for taking too long: the status it is given, and how long its end may take.
+constexpr UINT kEndedStatus = 1;
+constexpr DWORD kEndWaitMs = 5000;
+constexpr char kSending[] = "Zpráva se odesílá...";
+constexpr char kStillSending[] = "Předchozí zpráva se ještě odesílá.";
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The messenger writes in the OEM code page, the box shows the ANSI one.
+std::string AnsiFromOem(std::string text) {
+    if (!text.empty()) OemToCharBuffA(text.data(), text.data(), DWORD(text.size()));
+    return text;
+}
+
+}  // namespace
+
+// The messenger on its way: its process and the read end of its output.
+struct Sender::Run {
+    tk::KernelHandle process;
+    tk::KernelHandle output;
+    DWORD started = GetTickCount();
+    std::string bytes;
+    SendOutcome outcome;
+};
+
+std::unique_ptr<Sender::Run> Sender::Launch(const SendPlan& plan) {
+    SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inheritable, 0)) throw LaunchError(NotStartedText(plan.programPath));
+    auto run = std::make_unique<Sender::Run>();
+    run->output.reset(readEnd);
+    const tk::KernelHandle childOutput(writeEnd);
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    startup.wShowWindow = SW_HIDE;
+    startup.hStdOutput = startup.hStdError = writeEnd;
+    std::string commandLine = "\"" + plan.programPath + "\" " + plan.parameters;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(plan.programPath.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &started))
+        throw LaunchError(NotStartedText(plan.programPath));
+    CloseHandle(started.hThread);
+    run->process.reset(started.hProcess);
+    return run;
+}
 
 std::string WindowsDirectory() {
     std::vector<char> buffer(MAX_PATH + 1, '\0');
@@ -18,11 +81,83 @@ std::string WindowsDirectory() {
     return std::string(buffer.data(), length);
 }
 
-void LaunchMessenger(HWND owner, const SendPlan& plan) {
+std::string MessengerBesideProgram() {
+    const std::string path = BesideProgram(tk::Application::ExeName(), kMessengerName);
+    return IsFile(path) ? path : std::string();
+}
+
+Sender::Sender() : timer_([this] { Poll(); }) { timer_.SetInterval(kPollMs); }
+
+Sender::~Sender() = default;
+
+void Sender::Start(const SendInputs& inputs, HWND window) {
+    if (run_) {
+        status_ = kStillSending;
+        return;
+    }
+    const SendPlan plan = PlanSend(inputs);
     if (!FitsCommandLine(plan)) throw LaunchError("Zprávu se nepodařilo odeslat: je příliš dlouhá.");
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(owner, "open", plan.programPath.c_str(), plan.parameters.c_str(), nullptr, SW_HIDE));
-    if (result <= 32) throw LaunchError("Zprávu se nepodařilo odeslat: nelze spustit program " + plan.programPath);
+    // First, while nothing has started: a timer the system refuses stops the send here.
+    timer_.SetEnabled(true);
+    run_ = Launch(plan);
+    run_->outcome.confirmation = plan.confirmation;
+    run_->outcome.editorText = inputs.editorText;
+    window_ = window;
+    status_ = kSending;
+}
+
+void Sender::Poll() {
+    if (!run_) return timer_.SetEnabled(false);
+    Drain();
+    const bool ended = WaitForSingleObject(run_->process.get(), 0) == WAIT_OBJECT_0;
+    const bool late = !ended && GetTickCount() - run_->started >= kSendWaitMs;
+    if (!ended && !late) return;
+    timer_.SetEnabled(false);
+    if (late) {
+        TerminateProcess(run_->process.get(), kEndedStatus);
+        WaitForSingleObject(run_->process.get(), kEndWaitMs);
+    }
+    Drain();
+    DWORD status = 0;
+    GetExitCodeProcess(run_->process.get(), &status);
+    SendOutcome& outcome = run_->outcome;
+    outcome.delivered = !late && status == 0;
+    if (!outcome.delivered) outcome.failure = FailureText(ReportText(AnsiFromOem(run_->bytes)), status, late);
+    PostMessageA(window_, WM_SEND_DONE, 0, 0);
+}
+
+void Sender::Drain() {
+    char buffer[512];
+    DWORD available = 0, read = 0;
+    while (read < kMaxReadPerTick && PeekNamedPipe(run_->output.get(), nullptr, 0, nullptr, &available, nullptr) &&
+           available) {
+        DWORD got = 0;
+        if (!ReadFile(run_->output.get(), buffer, std::min<DWORD>(available, sizeof buffer), &got, nullptr) || !got)
+            return;
+        read += got;
+        const std::size_t room = kMaxOutput - std::min(kMaxOutput, run_->bytes.size());
+        run_->bytes.append(buffer, std::min<std::size_t>(got, room));
+    }
+}
+
+SendOutcome Sender::Finish() {
+    // Only an ended send has an outcome to give.
+    if (!run_ || timer_.Enabled()) return {};
+    SendOutcome outcome = std::move(run_->outcome);
+    run_.reset();
+    status_.clear();
+    return outcome;
+}
+
+void ClearAfterDelivery(HWND editor, const SendOutcome& outcome) {
+    if (outcome.delivered && tk::GetText(editor) == outcome.editorText) tk::SetText(editor, "");
+}
+
+void ReportOutcome(const SendOutcome& outcome) {
+    if (outcome.delivered)
+        tk::ShowMessageBox(outcome.confirmation, tk::Application::Instance().Title(), MB_OK | MB_ICONINFORMATION);
+    else if (!outcome.failure.empty())
+        tk::ShowErrorBox(outcome.failure);
 }
 
 }  // namespace messaging

@@ -1,12 +1,15 @@
-// Starting the system's messenger command for one message.
+// Starting the messenger command for one message and learning whether it arrived, while the
+// window goes on.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
 #include "messaging/message_dispatch.h"
+#include "toolkit/timer.h"
 
 namespace messaging {
 
@@ -15,11 +18,59 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Posted to the sending window when the messenger has ended or the wait for it is over.
+inline constexpr UINT WM_SEND_DONE = WM_APP + 0x20;
+
 // The Windows directory as the system reports it, whatever its length.
 std::string WindowsDirectory();
+// The net.exe in the program's own folder, empty when there is none.
+std::string MessengerBesideProgram();
 
-// Starts the messenger hidden and does not wait for it; throws LaunchError when it cannot start,
-// or when the message is too long for its command line.
-void LaunchMessenger(HWND owner, const SendPlan& plan);
+// How a send ended. Neither delivered nor a failure text: there was nothing to report.
+struct SendOutcome {
+    bool delivered = false;
+    std::string confirmation;  // shown after a delivery
+    std::string failure;       // the error box's text otherwise
+    std::string editorText;    // the editor's text as it was sent
+};
+
+// A window's sends, one at a time: the messenger runs hidden, its output read through a pipe and
+// its end polled from a timer. A messenger still running when the sender goes is left to finish.
+class Sender {
+public:
+    Sender();
+    Sender(const Sender&) = delete;
+    Sender& operator=(const Sender&) = delete;
+    ~Sender();
+
+    bool Busy() const { return run_ != nullptr; }
+    // What the status line says while a send is on its way.
+    const std::string& Status() const { return status_; }
+
+    // Starts the messenger for the inputs; `window` gets WM_SEND_DONE when it is over. While a
+    // send is on its way another is refused and the status says so. Throws LaunchError when the
+    // messenger cannot start or the message does not fit its command line.
+    void Start(const SendInputs& inputs, HWND window);
+    // After WM_SEND_DONE: how the send ended; the sender is free again.
+    SendOutcome Finish();
+
+private:
+    struct Run;
+    // Starts the messenger hidden, its standard output and error into a pipe read here.
+    static std::unique_ptr<Run> Launch(const SendPlan& plan);
+    void Poll();
+    // Reads what the messenger wrote so far, without waiting for more.
+    void Drain();
+
+    std::unique_ptr<Run> run_;
+    std::string status_;
+    HWND window_ = nullptr;
+    tk::Timer timer_;
+};
+
+// Empties the editor after a delivery, unless it was given another text meanwhile.
+void ClearAfterDelivery(HWND editor, const SendOutcome& outcome);
+// The confirmation box after a delivery, the error box after a failure.
+void ReportOutcome(const SendOutcome& outcome);
 
 }  // namespace messaging

@@ -27,6 +27,8 @@ using FontHandle = UniqueHandle<HFONT, DeleteFont>;
 using IconHandle = UniqueHandle<HICON, DestroyIcon>;
 using AcceleratorTable = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
 using MenuHandle = UniqueHandle<HMENU, DestroyMenu>;
+// A kernel object (process, pipe end); null when there is none.
+using KernelHandle = UniqueHandle<HANDLE, CloseHandle>;
 
 // A file handle, closed when the object goes.
 class FileHandle {

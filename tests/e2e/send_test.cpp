@@ -3,66 +3,15 @@
 
 #include <string>
 
-#include "app/commands.h"
-#include "support/driver.h"
-#include "support/recorder_log.h"
+#include "e2e/send_session.h"
 
 namespace {
 
 using namespace app;
-constexpr char kCaption[] = "Pebblewire";
+using send::kCaption;
+using send::Session;
 
 std::string CommandPrefix() { return "\"C:\\windows\\system32\\net.exe\" send "; }
-
-// A running program with its main window, from a first start's settings.
-struct Session {
-    drv::Program program;
-    HWND form = nullptr;
-    HWND memo = nullptr;
-    HWND recipient = nullptr;
-    HWND person = nullptr;
-    HWND workgroup = nullptr;
-
-    Session() {
-        drv::ResetUserState();
-        drv::ClearRecorderLog();
-        REQUIRE(program.Start());
-        form = program.WaitMainForm();
-        REQUIRE(form);
-        memo = drv::ChildById(form, IDC_MEMO1);
-        recipient = drv::ChildById(form, IDC_EDIT1);
-        person = drv::ChildById(form, IDC_RADIOBUTTON1);
-        workgroup = drv::ChildById(form, IDC_RADIOBUTTON2);
-        REQUIRE((memo && recipient && person && workgroup));
-    }
-
-    void ChooseWorkgroup(bool on) {
-        SendMessageA(on ? workgroup : person, BM_CLICK, 0, 0);
-        REQUIRE(drv::IsCheckedButton(workgroup) == on);
-    }
-
-    // Ctrl+S with the focus in `control`; returns the confirmation box, still open.
-    drv::MessageBoxInfo SendFrom(HWND control) {
-        REQUIRE(drv::FocusControl(form, control));
-        drv::PressKey('S', true);
-        auto box = drv::WaitMessageBox(program);
-        REQUIRE(box);
-        return *box;
-    }
-
-    // Sends, checks the box is an information box captioned "Pebblewire", closes it, and
-    // returns the confirmation text and the one recorded command line.
-    std::pair<std::string, std::string> Send(HWND control = nullptr) {
-        const drv::MessageBoxInfo box = SendFrom(control ? control : memo);
-        CHECK(box.caption == kCaption);
-        CHECK(drv::ShowsSystemIcon(box, IDI_ASTERISK));
-        CHECK(drv::AnswerMessageBox(box, IDOK));
-        const auto records = drv::WaitRecords(1);
-        REQUIRE(records.size() == 1);
-        drv::ClearRecorderLog();
-        return {box.text, records[0].commandLine};
-    }
-};
 
 }  // namespace
 
@@ -192,7 +141,7 @@ TEST_CASE("a messenger that cannot start is reported, not confirmed, and the tex
     drv::SetWindowTextOf(session.memo, "neodejde");
     const drv::MessageBoxInfo box = session.SendFrom(session.memo);
     CHECK(box.caption == kCaption);
-    CHECK(box.text == "Zprávu se nepodařilo odeslat: nelze spustit program " + messenger + ".");
+    CHECK(box.text == "Zprávu se nepodařilo doručit.\nNelze spustit program " + messenger + ".");
     CHECK(drv::ShowsSystemIcon(box, IDI_HAND));
     CHECK(drv::WindowText(session.memo) == "neodejde");
     CHECK(drv::AnswerMessageBox(box, IDOK));

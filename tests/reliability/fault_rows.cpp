@@ -146,7 +146,7 @@ std::string MessengerMissing(Row& row) {
     const std::string aside = std::string(kMessenger) + ".aside";
     MoveFileA(kMessenger, aside.c_str());
     const std::string seen = SendFails(
-        row, "neodejde", std::string("Zprávu se nepodařilo odeslat: nelze spustit program ") + kMessenger + ".");
+        row, "neodejde", std::string("Zprávu se nepodařilo doručit.\nNelze spustit program ") + kMessenger + ".");
     MoveFileA(aside.c_str(), kMessenger);
     return seen;
 }

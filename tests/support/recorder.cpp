@@ -1,13 +1,47 @@
 // Stand-in for programs that Pebblewire starts (net.exe, Winpopup.exe, link handlers): appends
 // one record with its own path and its exact command-line bytes to the log named by the
-// environment variable PW_RECORDER_LOG (default C:\recorder.log), then ends.
+// environment variable PW_RECORDER_LOG (default C:\recorder.log), then answers as the file beside
+// the log with ".answer" appended says, or ends with status 0 when there is none.
 //
 // Record: "time=<ms> exe=<module path> show=<n> len=<n>\n" + n command-line bytes + "\n"; show is the
 // show command the starter asked for (STARTUPINFO's wShowWindow), -1 when it asked for none.
+//
+// Answer: "<status> <delay ms>\n" + the bytes to write to standard output. The bytes are written
+// first, then it waits for the delay (-1: for ever) and ends with the status.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+
+namespace {
+
+std::string ReadWhole(const std::string& path) {
+    std::string bytes;
+    if (FILE* file = std::fopen(path.c_str(), "rb")) {
+        char buffer[4096];
+        for (size_t got; (got = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.append(buffer, got);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+int Answer(const char* logPath) {
+    const std::string answer = ReadWhole(std::string(logPath) + ".answer");
+    const size_t lineEnd = answer.find('\n');
+    if (lineEnd == std::string::npos) return 0;
+    char* rest = nullptr;
+    const int status = int(std::strtol(answer.c_str(), &rest, 10));
+    const long delay = std::strtol(rest, nullptr, 10);
+    DWORD written;
+    WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), answer.data() + lineEnd + 1, DWORD(answer.size() - lineEnd - 1),
+              &written, nullptr);
+    if (delay) Sleep(delay < 0 ? INFINITE : DWORD(delay));
+    return status;
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char logPath[MAX_PATH] = "C:\\recorder.log";
@@ -42,5 +76,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     WriteFile(log, commandLine, length, &written, nullptr);
     WriteFile(log, "\n", 1, &written, nullptr);
     CloseHandle(log);
-    return 0;
+    return Answer(logPath);
 }

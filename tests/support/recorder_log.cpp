@@ -38,6 +38,12 @@ std::string RecorderLogPath() {
 
 void ClearRecorderLog() { DeleteFileA(RecorderLogPath().c_str()); }
 
+RecorderAnswer::RecorderAnswer(unsigned status, const std::string& report, int delayMs) {
+    WriteBytes(RecorderLogPath() + ".answer", std::to_string(status) + " " + std::to_string(delayMs) + "\n" + report);
+}
+
+RecorderAnswer::~RecorderAnswer() { DeleteFileA((RecorderLogPath() + ".answer").c_str()); }
+
 std::vector<LaunchRecord> ReadRecorderLog() {
     const std::string bytes = ReadFileBytes(RecorderLogPath());
     std::vector<LaunchRecord> records;

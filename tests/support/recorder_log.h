@@ -19,6 +19,15 @@ struct LaunchRecord {
 std::string RecorderLogPath();
 void ClearRecorderLog();
 std::vector<LaunchRecord> ReadRecorderLog();
+// While it lives, the recorders write `report` to their standard output, wait `delayMs` (-1: for
+// ever) and end with `status`.
+class RecorderAnswer {
+public:
+    RecorderAnswer(unsigned status, const std::string& report, int delayMs = 0);
+    RecorderAnswer(const RecorderAnswer&) = delete;
+    RecorderAnswer& operator=(const RecorderAnswer&) = delete;
+    ~RecorderAnswer();
+};
 // Waits until the log holds at least `count` records.
 std::vector<LaunchRecord> WaitRecords(size_t count, DWORD ms = 10000);
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "messaging/message_dispatch.h"
+#include "messaging/message_format.h"
 #include "toolkit/ansi_text.h"
 #include "toolkit/error_text.h"
 
@@ -64,28 +65,33 @@ TEST_CASE("recipient, target and confirmation for each mode and field content") 
     for (const auto& row : rows) {
         CAPTURE(row.field);
         CAPTURE(row.workgroup);
-        const auto plan = PlanSend({"M", row.field, row.workgroup, "C:\\WINNT"});
+        const auto plan = PlanSend({"M", row.field, row.workgroup, "C:\\WINNT", ""});
         CHECK(plan.parameters == row.parameters);
         CHECK(plan.confirmation == row.confirmation);
     }
 }
 
-TEST_CASE("parameters carry the text unchanged and the path follows the Windows directory") {
+TEST_CASE("parameters carry the text unchanged; the path is the messenger beside the program, else the system's") {
+    const std::string beside = messaging::BesideProgram("C:\\Program Files\\pw\\pebblewire.exe", "net.exe");
+    CHECK(beside == "C:\\Program Files\\pw\\net.exe");
+    CHECK(messaging::BesideProgram("D:pebblewire.exe", "net.exe") == "D:net.exe");
     struct Row {
         const char* editor;
         const char* windir;
+        std::string beside;
         const char* path;
         const char* parameters;
     } rows[] = {
-        {"", "C:\\WINNT", "C:\\WINNT\\system32\\net.exe", "send PC "},
-        {"řekl \"ahoj\"\r\nkonec\r\n", "C:\\windows", "C:\\windows\\system32\\net.exe",
+        {"", "C:\\WINNT", "", "C:\\WINNT\\system32\\net.exe", "send PC "},
+        {"řekl \"ahoj\"\r\nkonec\r\n", "C:\\windows", "", "C:\\windows\\system32\\net.exe",
          "send PC řekl \"ahoj\"\r\nkonec"},
-        {"a\tb", "D:\\", "D:\\\\system32\\net.exe", "send PC a\tb"},
-        {"x", "", "\\system32\\net.exe", "send PC x"},
+        {"a\tb", "D:\\", "", "D:\\\\system32\\net.exe", "send PC a\tb"},
+        {"x", "", "", "\\system32\\net.exe", "send PC x"},
+        {"x", "C:\\WINNT", beside, "C:\\Program Files\\pw\\net.exe", "send PC x"},
     };
     for (const auto& row : rows) {
         CAPTURE(row.editor);
-        const auto plan = PlanSend({row.editor, "pc", false, row.windir});
+        const auto plan = PlanSend({row.editor, "pc", false, row.windir, row.beside});
         CHECK(plan.programPath == row.path);
         CHECK(plan.parameters == row.parameters);
     }
@@ -105,9 +111,35 @@ TEST_CASE("a message goes out only when its command line fits the system's limit
     } rows[] = {{0, true}, {32731, true}, {32732, false}, {65536, false}};
     for (const Row& row : rows) {
         CAPTURE(row.textLength);
-        const auto plan = PlanSend({lines(row.textLength), "", false, "C:\\WINNT"});
+        const auto plan = PlanSend({lines(row.textLength), "", false, "C:\\WINNT", ""});
         CHECK(messaging::FitsCommandLine(plan) == row.fits);
     }
+}
+
+TEST_CASE("a message that did not arrive says why: the wait, else the messenger's report, else its status") {
+    const std::string head = "Zprávu se nepodařilo doručit.\n";
+    const std::string wordy = std::string(300, ' ') + std::string(2000, 'x');
+    struct Row {
+        std::string output;
+        unsigned long status;
+        bool timedOut;
+        std::string text;
+    } rows[] = {
+        {"\r\nJméno NOVAK nebylo nalezeno.\r\n", 2, false, head + "Jméno NOVAK nebylo nalezeno."},
+        {"Chyba při odesílání.\r\n\r\nAlias nebyl nalezen.\r\n", 2, false,
+         head + "Chyba při odesílání.\r\n\r\nAlias nebyl nalezen."},
+        {std::string("ven\0smetí", 9), 2, false, head + "ven"},
+        {" \r\n\t", 3, false, head + "Příkaz skončil se stavem 3."},
+        {"", 0xC0000005, false, head + "Příkaz skončil se stavem 3221225477."},
+        {"rozepsáno", 1, true, head + "Příkaz neskončil do 30 s a byl ukončen."},
+        {wordy, 2, false, head + std::string(messaging::kMaxReport, 'x')},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(row.output);
+        CHECK(messaging::FailureText(messaging::ReportText(row.output), row.status, row.timedOut) == row.text);
+    }
+    CHECK(messaging::NotStartedText("C:\\WINNT\\system32\\net.exe") ==
+          head + "Nelze spustit program C:\\WINNT\\system32\\net.exe.");
 }
 
 TEST_CASE("upper-casing follows the code page's letter pairs") {
