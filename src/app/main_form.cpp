@@ -81,6 +81,7 @@ TMainForm::TMainForm() = default;
 
 TMainForm::~TMainForm() {
     tk::Application::Instance().SetOnHint(nullptr);
+    tk::Application::Instance().SetOnShowRequest(nullptr);
     tk::Application::Instance().SetMenuBar(nullptr);
     if (Handle()) DestroyWindow(Handle());
 }
@@ -168,26 +169,34 @@ void TMainForm::CreateComponents() {
     NotifyLoaded();
 }
 
-// An error stops the sequence where it is raised: the window opens as far as it got.
+// An error stops the sequence where it is raised: the window opens as far as it got, but the icon
+// still follows the tray option, so that a hidden start stays within reach.
 void TMainForm::FormCreate() {
     runningAtom_ = GlobalAddAtomA(kRunningInstanceAtom);
     tk::Application::Instance().SetOnHint([this] { ShowHint(); });
+    tk::Application::Instance().SetOnShowRequest([this] { ShowWindow1Click(); });
     TrayIcon1->SetIcon(tk::LoadProgramIcons().icon);
     font_.reset(tk::CreateFormFont());
     tk::ApplyFont(Handle(), font_.get());
     ToolBar1.FitButtonHeight();
     // Not a stored setting: the mark shows whether the Run value exists.
     MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
-    LoadSettings();
+    try {
+        LoadSettings();
+    } catch (...) {
+        ApplyTrayOption();
+        throw;
+    }
     ApplyTrayOption();
     ApplyMinimizedStart();
-    if (MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU)) lastMessageUnread_ = !messaging::LoadLastMessage(Memo1);
+    lastMessage_.Load(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
 }
 
+// A failed save is reported, and costs neither the marker nor the last message.
 void TMainForm::FormDestroy() {
-    SaveSettings();
+    tk::Guarded([this] { SaveSettings(); });
     GlobalDeleteAtom(runningAtom_);
-    messaging::KeepLastMessage(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), lastMessageUnread_);
+    lastMessage_.Keep(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
 }
 
 void TMainForm::LoadSettings() {
@@ -201,8 +210,8 @@ void TMainForm::LoadSettings() {
         Spoustetswindows1Click();
     for (const OptionSpec& option : Options())
         if (option.command != IDM_UKLADAT_NASTAVENI) LoadOptionMark(option);
-    Recipient.Restore(*store_);
-    CoolBar1.Apply(settings::LoadBands(*store_, CoolBar1.Layout(), IDC_TOOLBAR1));
+    Recipient.Restore(*store_, loaded_);
+    CoolBar1.Apply(settings::LoadBands(*store_, CoolBar1.Layout(), IDC_TOOLBAR1, loaded_));
     shell::RepairAfterMove(*store_, MarkOf(MainMenu1, IDM_SPOUSTET));
 }
 
@@ -214,7 +223,8 @@ void TMainForm::LoadOptionMark(const OptionSpec& option) {
 
 // A first run opens in the middle of the screen; later runs where they were, at least at the minimum size.
 void TMainForm::PlaceWindow(bool firstRun) {
-    SetPlacement(firstRun ? CentredPlacement() : settings::LoadPlacement(*store_));
+    if (firstRun) loaded_.Mark(settings::LoadStep::Placement);  // the centred place is this run's own
+    SetPlacement(firstRun ? CentredPlacement() : settings::LoadPlacement(*store_, loaded_));
 }
 
 void TMainForm::SetPlacement(const settings::WindowValues& placement) {
@@ -229,7 +239,7 @@ void TMainForm::ApplyMinimizedStart() {
 
 void TMainForm::SaveSettings() {
     if (!store_) return;
-    if (MainMenu1.Checked(IDM_UKLADAT_NASTAVENI)) settings::SaveValues(*store_, ShownValues());
+    if (MainMenu1.Checked(IDM_UKLADAT_NASTAVENI)) settings::SaveValues(*store_, ShownValues(), loaded_);
     settings::DropRunningInstance(*store_);
     store_.reset();
 }

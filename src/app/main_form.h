@@ -9,9 +9,11 @@
 #include "app/command_table.h"
 #include "app/commands.h"
 #include "app/main_menu.h"
+#include "messaging/message_file.h"
 #include "messaging/messenger.h"
 #include "messaging/recipient_field.h"
 #include "settings/settings_store.h"
+#include "settings/window_settings.h"
 #include "settings/window_values.h"
 #include "toolkit/control_events.h"
 #include "toolkit/form.h"
@@ -134,8 +136,10 @@ private:
     std::unique_ptr<trayicon::TCoolTrayIcon> TrayIcon1;
     // The file last opened or saved through the dialogs, proposed by the next one.
     std::string LastFileName;
-    // The last-message file was there at the start but could not be loaded.
-    bool lastMessageUnread_ = false;
+    // The last-message file, as far as the start got to look at it.
+    messaging::LastMessage lastMessage_;
+    // The stored values the start has read; the exit saves only these.
+    settings::LoadedValues loaded_;
 };
 
 }  // namespace app

@@ -144,7 +144,10 @@ HWND RunningInstance(const settings::SettingsStore& store) {
     return IsApplicationWindow(window) ? window : nullptr;
 }
 
+// A hidden instance, behind its icon or after a start that stopped short, shows itself: no icon
+// may be there to bring it back by.
 void BringForward(HWND window) {
+    if (!IsWindowVisible(window)) tk::Application::RequestShow(window);
     if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
     SetForegroundWindow(window);
 }

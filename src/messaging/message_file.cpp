@@ -11,7 +11,6 @@ namespace {
 constexpr char kCannotOpen[] = "Nelze otevřít soubor ";
 constexpr char kCannotCreate[] = "Nelze vytvořit soubor ";
 constexpr char kEditorFull[] = "Text exceeds memo capacity";
-constexpr char kTempPrefix[] = "pw";
 constexpr DWORD kReadChunk = 64 * 1024;
 
 WriteFileProc writeFile = WriteFile;
@@ -27,10 +26,12 @@ bool ReadWhole(const tk::FileHandle& file, std::string& bytes) {
     }
 }
 
-// Writes the text into the new file `path` and makes it durable before it replaces anything.
+// Writes the text into the temporary file `path`, made anew, and makes it durable before it
+// replaces anything. One that a killed save left is ours, and goes first.
 bool WriteWhole(const std::string& path, std::string_view text) {
+    DeleteFileA(path.c_str());
     tk::FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     return file && writeFile(file.Get(), text.data(), DWORD(text.size()), &written, nullptr) &&
            written == text.size() && FlushFileBuffers(file.Get()) && file.Close();
@@ -47,10 +48,15 @@ bool MayReplace(const std::string& path) {
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
 }
 
-// A new, empty file beside `path`; empty when the folder takes no new file.
-std::string NewFileBeside(const std::string& path) {
-    char name[MAX_PATH] = {};
-    return GetTempFileNameA(FolderOf(path).c_str(), kTempPrefix, 0, name) ? std::string(name) : std::string();
+// Puts the written file in the target's place. An existing target is replaced, so that it keeps
+// its attributes, security and creation time; only where there is none is the file moved there.
+// The attributes are given to the new file first as well: not every ReplaceFile carries them over.
+bool TakePlace(const std::string& temporary, const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+    return SetFileAttributesA(temporary.c_str(), attributes) &&
+           ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr);
 }
 }  // namespace
 
@@ -63,10 +69,9 @@ std::string ReadMessageFile(const std::string& path) {
 }
 
 void WriteMessageFile(const std::string& path, std::string_view text) {
-    const std::string temporary = MayReplace(path) ? NewFileBeside(path) : std::string();
-    if (temporary.empty()) throw MessageFileError(kCannotCreate + path);
-    if (!WriteWhole(temporary, text) ||
-        !MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const std::string temporary = TemporaryFileFor(path);
+    if (!MayReplace(path) || !WriteWhole(temporary, text) || !TakePlace(temporary, path)) {
+        SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(temporary.c_str());
         throw MessageFileError(kCannotCreate + path);
     }
@@ -81,22 +86,24 @@ void SaveMessage(HWND editor, const std::string& path) { WriteMessageFile(path, 
 
 std::string LastMessagePath() { return LastMessageFileName(tk::Application::ExeName()); }
 
-bool LoadLastMessage(HWND editor) {
+void LastMessage::Load(HWND editor, bool on) {
+    state_ = State::LookedAt;
+    if (!on) return;
     const std::string path = LastMessagePath();
     try {
         LoadMessage(editor, path);
-        return true;
     } catch (const std::exception&) {
         // Whatever keeps the last message from loading, the program starts with an empty editor;
         // only a file that is not there has no message to lose.
-        return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) state_ = State::Unread;
     }
 }
 
-void KeepLastMessage(HWND editor, bool keep, bool unread) {
-    if (!keep)
+void LastMessage::Keep(HWND editor, bool on) const {
+    if (state_ == State::NotLookedAt) return;
+    if (!on)
         DeleteFileA(LastMessagePath().c_str());
-    else if (!unread || !tk::GetText(editor).empty())
+    else if (state_ != State::Unread || !tk::GetText(editor).empty())
         SaveMessage(editor, LastMessagePath());
 }
 

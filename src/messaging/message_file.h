@@ -21,9 +21,10 @@ public:
 // not write it. Throws MessageFileError "Nelze otevřít soubor <path>".
 std::string ReadMessageFile(const std::string& path);
 
-// Replaces the file's content with exactly these bytes. The text goes to a new file in the same
-// folder that then takes the target's place, so a write that fails part way leaves the old file
-// whole. Throws MessageFileError "Nelze vytvořit soubor <path>".
+// Replaces the file's content with exactly these bytes. The text goes to the program's temporary
+// file in the same folder, which then takes the target's place; an existing file is replaced so
+// that it keeps its attributes and security. A write that fails part way leaves the old file whole
+// and no temporary file behind. Throws MessageFileError "Nelze vytvořit soubor <path>".
 void WriteMessageFile(const std::string& path, std::string_view text);
 
 // Makes the file's text the editor's whole text; on any failure the editor keeps its text.
@@ -32,13 +33,23 @@ void SaveMessage(HWND editor, const std::string& path);
 
 // The last-message file: the program file's name with ".sav", beside it.
 std::string LastMessagePath();
-// Loads it into the editor; a missing or unreadable file leaves the editor as it is, silently.
-// False when a file was there that could not be loaded (locked, unreadable, too much text).
-bool LoadLastMessage(HWND editor);
-// Writes the editor's text to it when `keep`, else deletes it (a missing file is no error). A
-// file that could not be loaded at the start (`unread`) is not replaced by an empty editor: its
-// message was never shown, and would be lost for nothing.
-void KeepLastMessage(HWND editor, bool keep, bool unread);
+// The last-message file across one run. The exit writes or deletes it only when the start got as
+// far as its step: a start stopped short by an error never looked at the file, and the editor's
+// empty text or the option's design state must not cost the message kept there.
+class LastMessage {
+public:
+    // The start's step: with the option on, loads the file; a missing or unreadable one leaves
+    // the editor as it is, silently.
+    void Load(HWND editor, bool on);
+    // The exit's step: writes the editor's text when the option is on, else deletes the file (a
+    // missing file is no error). A file that could not be loaded at the start is not replaced by
+    // an empty editor: its message was never shown, and would be lost for nothing.
+    void Keep(HWND editor, bool on) const;
+
+private:
+    enum class State { NotLookedAt, LookedAt, Unread };
+    State state_ = State::NotLookedAt;
+};
 
 // The door to WriteFile, replaceable so that tests can fail a write part way.
 using WriteFileProc = BOOL(WINAPI*)(HANDLE file, LPCVOID data, DWORD size, LPDWORD written, LPOVERLAPPED overlapped);

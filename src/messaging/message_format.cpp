@@ -36,9 +36,8 @@ std::string LastMessageFileName(std::string_view programPath) {
     return std::string(programPath) + std::string(kLastMessageExtension);
 }
 
-std::string FolderOf(std::string_view path) {
-    const std::size_t start = NameStart(path);
-    return start ? std::string(path.substr(0, start)) : std::string(".");
+std::string TemporaryFileFor(std::string_view path) {
+    return std::string(path.substr(0, NameStart(path))) + "~pebblewire.tmp";
 }
 
 std::string BesideProgram(std::string_view programPath, std::string_view name) {

@@ -15,9 +15,9 @@ std::string EditorText(std::string_view fileBytes);
 // has none.
 std::string LastMessageFileName(std::string_view programPath);
 
-// The folder a new file beside `path` goes into: the path up to its last "\" or ":", or the
-// current folder when it has neither.
-std::string FolderOf(std::string_view path);
+// The file a save to `path` writes first, in the same folder: named so that one left by a program
+// killed mid-save is plainly this program's, and taken over by the next save there.
+std::string TemporaryFileFor(std::string_view path);
 
 // The program path with its file name replaced by `name`.
 std::string BesideProgram(std::string_view programPath, std::string_view name);

@@ -19,13 +19,13 @@ void RecipientField::Leave() {
     if (left != text) tk::SetText(field_, left);
 }
 
-void RecipientField::Restore(const settings::SettingsStore& store) {
+void RecipientField::Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded) {
     settings::WindowValues values;
     values.workgroup = tk::IsChecked(workgroup_);
-    settings::LoadValues(store, settings::LoadStep::Workgroup, values);
+    settings::LoadValues(store, settings::LoadStep::Workgroup, values, loaded);
     SetWorkgroupMode(values.workgroup);
     values.destination = tk::GetText(field_);
-    settings::LoadValues(store, settings::LoadStep::Destination, values);
+    settings::LoadValues(store, settings::LoadStep::Destination, values, loaded);
     tk::SetText(field_, RestoredText(values.destination));
 }
 

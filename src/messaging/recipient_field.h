@@ -7,6 +7,7 @@
 #include <string>
 
 #include "settings/settings_store.h"
+#include "settings/window_settings.h"
 #include "settings/window_values.h"
 
 namespace messaging {
@@ -20,8 +21,8 @@ public:
     void Leave();
 
     // The mode from "Workgroup", then the text from "Destination"; what the controls show is
-    // the default of each.
-    void Restore(const settings::SettingsStore& store);
+    // the default of each. Each value read is marked in `loaded`.
+    void Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded);
     // The mode and the text as they are stored.
     void Record(settings::WindowValues& values) const;
 

@@ -29,28 +29,31 @@ void DropRunningInstance(SettingsStore& store) { store.DropValue(kSection, kHand
 
 bool IsFirstRun(const SettingsStore& store) { return store.LoadNumber(kSection, kWidth, kNoWidth) == kNoWidth; }
 
-void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values) {
+void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values, LoadedValues& loaded) {
     for (const StoredValue& value : WindowValueTable())
         if (value.step == step) std::visit([&](auto field) { Load(store, value.name, values.*field); }, value.field);
+    loaded.Mark(step);
 }
 
-WindowValues LoadPlacement(const SettingsStore& store) {
+WindowValues LoadPlacement(const SettingsStore& store, LoadedValues& loaded) {
     WindowValues values;
-    LoadValues(store, LoadStep::Placement, values);
+    LoadValues(store, LoadStep::Placement, values, loaded);
     LimitToMinimum(values);
     return values;
 }
 
-tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown, unsigned toolBar1) {
+tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown, unsigned toolBar1,
+                         LoadedValues& loaded) {
     WindowValues values;
     ReadBands(shown, toolBar1, values);
-    LoadValues(store, LoadStep::Bands, values);
+    LoadValues(store, LoadStep::Bands, values, loaded);
     return ArrangeBands(shown, values, toolBar1);
 }
 
-void SaveValues(SettingsStore& store, const WindowValues& values) {
+void SaveValues(SettingsStore& store, const WindowValues& values, const LoadedValues& loaded) {
     for (const StoredValue& value : WindowValueTable())
-        std::visit([&](auto field) { Store(store, value.name, values.*field); }, value.field);
+        if (loaded.Has(value.step))
+            std::visit([&](auto field) { Store(store, value.name, values.*field); }, value.field);
 }
 
 }  // namespace settings

@@ -16,14 +16,28 @@ void DropRunningInstance(SettingsStore& store);
 // Any start without a usable "Width" is a first run.
 bool IsFirstRun(const SettingsStore& store);
 
-// Loads the values of one creation step; an absent value keeps what `values` holds.
-void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values);
-// The stored placement, limited by the minimum size.
-WindowValues LoadPlacement(const SettingsStore& store);
-// The bands as stored; each value that is absent keeps what `shown` shows.
-tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown, unsigned toolBar1);
+// The creation steps whose values the start has read. The exit saves only their values: a value
+// the start never got to, because an earlier one could not be read, stays as it was stored.
+class LoadedValues {
+public:
+    void Mark(LoadStep step) { steps_ |= Bit(step); }
+    bool Has(LoadStep step) const { return steps_ & Bit(step); }
 
-// Stores every value of the table, in its order.
-void SaveValues(SettingsStore& store, const WindowValues& values);
+private:
+    static unsigned Bit(LoadStep step) { return 1u << unsigned(step); }
+    unsigned steps_ = 0;
+};
+
+// Loads the values of one creation step, then marks it in `loaded`; an absent value keeps what
+// `values` holds.
+void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values, LoadedValues& loaded);
+// The stored placement, limited by the minimum size.
+WindowValues LoadPlacement(const SettingsStore& store, LoadedValues& loaded);
+// The bands as stored; each value that is absent keeps what `shown` shows.
+tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown, unsigned toolBar1,
+                         LoadedValues& loaded);
+
+// Stores, in the table's order, every value whose step was loaded.
+void SaveValues(SettingsStore& store, const WindowValues& values, const LoadedValues& loaded);
 
 }  // namespace settings

@@ -33,7 +33,10 @@ std::string ProgramPath() {
     return path;
 }
 
-bool RunValueExists() { return tk::RegistryKey::Open(HKEY_CURRENT_USER, kRunKey).HasValue(kRunValueName); }
+// Read access only: a Run key the user may read but not write still tells what it holds.
+bool RunValueExists() {
+    return tk::RegistryKey::Open(HKEY_CURRENT_USER, kRunKey, KEY_QUERY_VALUE).HasValue(kRunValueName);
+}
 
 void SetStartAtLogon(const CheckMark& mark, bool on) {
     try {

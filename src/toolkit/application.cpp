@@ -12,11 +12,15 @@ namespace tk {
 namespace {
 // Posted to itself when the application window is activated: the main form takes over.
 constexpr UINT WM_ACTIVATE_MAIN_FORM = WM_APP + 1;
+// Posted by a later start of the program.
+constexpr UINT WM_SHOW_REQUEST = WM_APP + 2;
 // While a hint shows, the pointer is looked at this often: when it leaves for another program's
 // window no message of ours would clear the hint.
 constexpr UINT_PTR kHintTimer = 1;
 constexpr UINT kHintPollMs = 200;
 }  // namespace
+
+void Application::RequestShow(HWND applicationWindow) { PostMessageA(applicationWindow, WM_SHOW_REQUEST, 0, 0); }
 
 std::string Application::ExeName() {
     // A path longer than the buffer comes back cut to the buffer's size: grow it until it fits.
@@ -159,6 +163,9 @@ LRESULT Application::OnSize(WPARAM kind) {
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_SHOW_REQUEST:
+        if (onShowRequest_) onShowRequest_();
+        return 0;
     case WM_SIZE: return OnSize(wParam);
     case WM_CLOSE:
         if (mainForm_) mainForm_->Close();

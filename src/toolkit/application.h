@@ -50,6 +50,10 @@ public:
     void SetHint(std::string_view hint);
     // Called after every change of the hint.
     void SetOnHint(std::function<void()> handler) { onHint_ = std::move(handler); }
+    // A later start asks the running instance's application window to show the program, hidden
+    // as it may be; the handler runs when such a request comes.
+    static void RequestShow(HWND applicationWindow);
+    void SetOnShowRequest(std::function<void()> handler) { onShowRequest_ = std::move(handler); }
     // Windows whose hints follow the pointer.
     HintTracker& Hints() { return hints_; }
 
@@ -86,6 +90,7 @@ private:
     MenuBar* menuBar_ = nullptr;
     std::string hint_;
     std::function<void()> onHint_;
+    std::function<void()> onShowRequest_;
     std::function<void()> beforeModal_;
     HintTracker hints_;
     bool hintTimer_ = false;

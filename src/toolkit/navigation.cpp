@@ -18,7 +18,10 @@ bool MoveByTab(HWND form, HWND focus, bool backwards) {
     HWND next = GetNextDlgTabItem(form, focus, backwards);
     if (!next || next == focus) return false;
     SetFocus(next);
-    if (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(next, EM_SETSEL, 0, -1);
+    // A one-line field is entered with its text selected, so that typing replaces it; a
+    // multi-line editor keeps its caret, or the next key would replace the whole text.
+    const bool multiLine = GetWindowLongA(next, GWL_STYLE) & ES_MULTILINE;
+    if (!multiLine && (SendMessageA(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)) SendMessageA(next, EM_SETSEL, 0, -1);
     return true;
 }
 

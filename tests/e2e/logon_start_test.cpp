@@ -16,6 +16,7 @@
 
 using namespace app;
 using startup_support::Finally;
+using startup_support::Locked;
 using startup_support::RegistryOverride;
 
 namespace {
@@ -37,35 +38,6 @@ std::optional<DWORD> Entries(const char* path, const char* value = nullptr) {
     RegCloseKey(key);
     return value ? DWORD(found) : subkeys + values;
 }
-
-// While it lives nobody may open the key, but its owner may give its permissions back.
-class Locked {
-public:
-    explicit Locked(const std::string& path) : path_(path) {
-        HKEY key;
-        RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, READ_CONTROL, nullptr, &key, nullptr);
-        DWORD size = sizeof saved_;
-        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved_, &size);
-        RegCloseKey(key);
-        ACL empty;
-        InitializeAcl(&empty, sizeof empty, ACL_REVISION);
-        SECURITY_DESCRIPTOR locked;
-        InitializeSecurityDescriptor(&locked, SECURITY_DESCRIPTOR_REVISION);
-        SetSecurityDescriptorDacl(&locked, TRUE, &empty, FALSE);
-        Set(&locked);
-    }
-    ~Locked() { Set(saved_); }
-
-private:
-    void Set(void* descriptor) const {
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
-        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
-        RegCloseKey(key);
-    }
-    std::string path_;
-    alignas(DWORD) BYTE saved_[1024] = {};
-};
 
 // The user's Programs folder, pointed at a scratch folder for the scenario.
 struct ProgramsFolder {

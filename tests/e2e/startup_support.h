@@ -24,6 +24,42 @@ private:
     Undo undo_;
 };
 
+// While it lives nobody may open the key (or, given `readable`, everyone may only read it), but
+// its owner may give its permissions back.
+class Locked {
+public:
+    explicit Locked(const std::string& path, REGSAM readable = 0) : path_(path) {
+        HKEY key;
+        RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, READ_CONTROL, nullptr, &key, nullptr);
+        DWORD size = sizeof saved_;
+        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved_, &size);
+        RegCloseKey(key);
+        alignas(DWORD) BYTE acl[128];
+        InitializeAcl(reinterpret_cast<ACL*>(acl), sizeof acl, ACL_REVISION);
+        SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+        PSID everyone = nullptr;
+        if (readable && AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone)) {
+            AddAccessAllowedAce(reinterpret_cast<ACL*>(acl), ACL_REVISION, readable, everyone);
+            FreeSid(everyone);
+        }
+        SECURITY_DESCRIPTOR locked;
+        InitializeSecurityDescriptor(&locked, SECURITY_DESCRIPTOR_REVISION);
+        SetSecurityDescriptorDacl(&locked, TRUE, reinterpret_cast<ACL*>(acl), FALSE);
+        Set(&locked);
+    }
+    ~Locked() { Set(saved_); }
+
+private:
+    void Set(void* descriptor) const {
+        HKEY key;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
+        RegCloseKey(key);
+    }
+    std::string path_;
+    alignas(DWORD) BYTE saved_[1024] = {};
+};
+
 // Sets a text value for the life of the object, then restores it or removes it again.
 class RegistryOverride {
 public:

@@ -1,4 +1,5 @@
-// A message file's bytes as the editor shows them, and the last-message file's name and folder.
+// A message file's bytes as the editor shows them, and the names of the last-message file
+// and of the temporary file beside it.
 #include "fuzz.h"
 #include "messaging/message_format.h"
 
@@ -15,7 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string kept = messaging::LastMessageFileName(bytes);
     fuzz::Expect(kept.ends_with(".sav") && kept.size() <= bytes.size() + 4);
-    const std::string folder = messaging::FolderOf(bytes);
-    fuzz::Expect(folder == "." || bytes.starts_with(folder));
+    // The temporary file lies in the same folder as the file it stands in for.
+    const std::string temporary = messaging::TemporaryFileFor(bytes);
+    fuzz::Expect(temporary.ends_with("~pebblewire.tmp"));
+    fuzz::Expect(bytes.starts_with(std::string_view(temporary).substr(0, temporary.size() - 15)));
     return 0;
 }

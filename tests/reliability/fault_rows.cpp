@@ -10,6 +10,7 @@
 #include "app/commands.h"
 #include "e2e/startup_support.h"
 #include "reliability/runner.h"
+#include "shell/integration_texts.h"
 #include "support/recorder_log.h"
 
 namespace rel {
@@ -77,9 +78,63 @@ std::string KilledWhileSaving(Row& row) {
         if (after != old && after != text)
             Note(row.lost, "the last message, " + std::to_string(after.size()) + " bytes");
         ++kept[after == text];
-        for (const std::string& name : FileNames(folder, "pw*.tmp")) DeleteFileA((folder + "\\" + name).c_str());
+        DeleteFileA((folder + "\\~pebblewire.tmp").c_str());
     }
     return "whole each time: " + std::to_string(kept[0]) + " old, " + std::to_string(kept[1]) + " new";
+}
+
+// The settings cannot be written when the program ends: the error box comes, and the editor's
+// text still goes to the last-message file.
+std::string SettingsUnwritable(Row& row) {
+    KeepingUser("");
+    Run run;
+    Check(row, run.Open(), "no window");
+    drv::SetWindowTextOf(run.Control(app::IDC_MEMO1), "rozepsáno");
+    {
+        const startup_support::Locked readOnly(drv::kSettingsKey, KEY_READ);
+        row.crash = run.Quit();
+    }
+    Check(row, !run.boxes.empty(), "no error box");
+    if (ReadBytes(LastMessageFile()) != "rozepsáno") Note(row.lost, "the last message");
+    return "the error box, the last message kept";
+}
+
+// A Run key the user may read but not write: switching start at log-on off says that the value
+// stayed, and the check mark shows it.
+std::string RunKeyReadOnly(Row& row) {
+    FreshUser();
+    drv::WriteString(drv::kSettingsKey, "Width", "400");
+    drv::WriteString(kRunKey, "Pebblewire", "\"c:\\pebblewire.exe\" \"Minimized\"");
+    {
+        const startup_support::Locked readOnly(kRunKey, KEY_READ);
+        Run run;
+        Check(row, run.Open(), "no window");
+        run.Command(app::IDM_SPOUSTET);
+        run.AnswerUntil([&] { return !run.boxes.empty(); }, 5000);
+        row.crash = run.Quit();
+        Check(row, run.boxes == std::vector<std::string>{shell::kRunValueNotRemoved}, "boxes: " + Joined(run.boxes));
+    }
+    Check(row, drv::ReadString(kRunKey, "Pebblewire").has_value(), "the Run value is gone");
+    return "the value stays, and the program says so";
+}
+
+// A hidden last-message file is written over and stays hidden; no temporary file is left.
+std::string HiddenLastMessage(Row& row) {
+    KeepingUser("před");
+    const std::string file = LastMessageFile(), folder = file.substr(0, file.rfind('\\'));
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_HIDDEN);
+    Check(row, GetFileAttributesA(file.c_str()) & FILE_ATTRIBUTE_HIDDEN, "the file system keeps no hidden files");
+    Run run;
+    Check(row, run.Open(), "no window");
+    drv::SetWindowTextOf(run.Control(app::IDC_MEMO1), "po");
+    row.crash = run.Quit();
+    const DWORD attributes = GetFileAttributesA(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_HIDDEN))
+        Note(row.lost, "the hidden attribute");
+    if (ReadBytes(file) != "po") Note(row.lost, "the last message");
+    if (!FileNames(folder, "*.tmp").empty()) Note(row.lost, "a temporary file left");
+    SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return "written over, still hidden";
 }
 
 bool Notify(DWORD message, HWND trayWindow) {
@@ -259,6 +314,9 @@ const struct {
 } kFaults[] = {
     {"killed mid-run", KilledMidRun},
     {"killed while saving the last message", KilledWhileSaving},
+    {"settings unwritable at exit", SettingsUnwritable},
+    {"Run key read-only: log-on start switched off", RunKeyReadOnly},
+    {"a hidden last-message file written over", HiddenLastMessage},
     {"notification area created anew", ShellRestarted},
     {"session ends under the confirmation box", [](Row& row) { return SessionEnds(row, app::IDM_POSLAT); }},
     {"session ends under the open dialog", [](Row& row) { return SessionEnds(row, app::IDM_OTEVRIT); }},

@@ -34,22 +34,22 @@ TEST_CASE("the last message is kept beside the program file, under its name with
     struct Row {
         const char* program;
         const char* lastMessage;
-        const char* folder;
+        const char* temporary;
     } rows[] = {
         {"C:\\Program Files\\Pebblewire\\pebblewire.exe", "C:\\Program Files\\Pebblewire\\pebblewire.sav",
-         "C:\\Program Files\\Pebblewire\\"},
-        {"C:\\v1.2\\posta", "C:\\v1.2\\posta.sav", "C:\\v1.2\\"},
-        {"C:\\bin\\archiv.tar.gz", "C:\\bin\\archiv.tar.sav", "C:\\bin\\"},
-        {"C:\\bin\\.exe", "C:\\bin\\.sav", "C:\\bin\\"},
-        {"C:\\bin\\posta.", "C:\\bin\\posta.sav", "C:\\bin\\"},
-        {"D:posta.exe", "D:posta.sav", "D:"},
-        {"D:.\\posta", "D:.\\posta.sav", "D:.\\"},
-        {"\\\\server\\share.d\\posta", "\\\\server\\share.d\\posta.sav", "\\\\server\\share.d\\"},
-        {"posta", "posta.sav", "."},
+         "C:\\Program Files\\Pebblewire\\~pebblewire.tmp"},
+        {"C:\\v1.2\\posta", "C:\\v1.2\\posta.sav", "C:\\v1.2\\~pebblewire.tmp"},
+        {"C:\\bin\\archiv.tar.gz", "C:\\bin\\archiv.tar.sav", "C:\\bin\\~pebblewire.tmp"},
+        {"C:\\bin\\.exe", "C:\\bin\\.sav", "C:\\bin\\~pebblewire.tmp"},
+        {"C:\\bin\\posta.", "C:\\bin\\posta.sav", "C:\\bin\\~pebblewire.tmp"},
+        {"D:posta.exe", "D:posta.sav", "D:~pebblewire.tmp"},
+        {"D:.\\posta", "D:.\\posta.sav", "D:.\\~pebblewire.tmp"},
+        {"\\\\server\\share.d\\posta", "\\\\server\\share.d\\posta.sav", "\\\\server\\share.d\\~pebblewire.tmp"},
+        {"posta", "posta.sav", "~pebblewire.tmp"},
     };
     for (const Row& row : rows) {
         CAPTURE(row.program);
         CHECK(messaging::LastMessageFileName(row.program) == row.lastMessage);
-        CHECK(messaging::FolderOf(row.program) == row.folder);
+        CHECK(messaging::TemporaryFileFor(row.program) == row.temporary);
     }
 }
