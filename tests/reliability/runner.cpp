@@ -111,20 +111,20 @@ void Run::AnswerBox() {
     }
 }
 
-bool Run::Open(bool shown) {
+bool Run::Open(bool shown, DWORD ms) {
     AnswerUntil([&] {
         if (program.WaitExit(0)) return true;
         form = program.WaitWindow("PebblewireMainForm", nullptr, shown, 0);
         // Busy making the window, the program answers once it waits for input again.
         DWORD_PTR answer = 0;
         return form && SendMessageTimeoutA(form, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer) && !Box();
-    });
+    }, ms);
     return form && !program.WaitExit(0);
 }
 
-std::string Run::Quit() {
+std::string Run::Quit(DWORD ms) {
     Command(app::IDM_KONEC);
-    AnswerUntil([&] { return program.WaitExit(0).has_value(); });
+    AnswerUntil([&] { return program.WaitExit(0).has_value(); }, ms);
     return Ending(program.WaitExit(0));
 }
 

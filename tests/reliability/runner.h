@@ -69,10 +69,10 @@ public:
     // open and the program waits for input; false when the program ends first or never gets
     // there. The boxes' texts go to `boxes`. A window made but not yet shown may still be
     // loading: it answers while it waits for the shell to take its icon.
-    bool Open(bool shown = true);
+    bool Open(bool shown = true, DWORD ms = drv::kWait);
     // Ends the program with "&Konec", answering the boxes it shows on the way: "none", or the
     // crash or the hang.
-    std::string Quit();
+    std::string Quit(DWORD ms = drv::kWait);
     // Answers the boxes that come until `done` holds; false when it never does.
     template <typename Done>
     bool AnswerUntil(Done done, DWORD ms = drv::kWait) {
