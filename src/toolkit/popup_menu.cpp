@@ -6,6 +6,8 @@ namespace tk {
 
 namespace {
 constexpr UINT kSeparator = 0;
+// TrackPopupMenu's alignment and tracking-button flags.
+constexpr UINT kTrackFlags = TPM_LEFTALIGN | TPM_RIGHTBUTTON;
 }
 
 PopupMenu::PopupMenu(Component* owner) : Component(owner), menu_(CreatePopupMenu()) {}
@@ -73,7 +75,7 @@ void PopupMenu::Click(int index) {
     onClick();
 }
 
-void PopupMenu::Popup(int x, int y) { TrackPopupMenu(menu_, trackFlags_, x, y, 0, CommandWindow(), nullptr); }
+void PopupMenu::Popup(int x, int y) { TrackPopupMenu(menu_, kTrackFlags, x, y, 0, CommandWindow(), nullptr); }
 
 void PopupMenu::Notification(Component* component, Operation operation) {
     Component::Notification(component, operation);

@@ -42,10 +42,6 @@ public:
     // The component that last opened the menu.
     Component* PopupComponent() const { return popupComponent_; }
     void SetPopupComponent(Component* component) { popupComponent_ = component; }
-    // TrackPopupMenu's alignment and tracking-button flags.
-    UINT TrackFlags() const { return trackFlags_; }
-    void SetTrackFlags(UINT flags) { trackFlags_ = flags; }
-
     // Shows the menu at a screen point and returns when it has closed.
     void Popup(int x, int y);
 
@@ -68,7 +64,6 @@ private:
     HMENU menu_;
     bool autoPopup_ = true;
     Component* popupComponent_ = nullptr;
-    UINT trackFlags_ = TPM_LEFTALIGN | TPM_RIGHTBUTTON;
     std::optional<UtilityWindow> window_;  // made at the first popup
 };
 
