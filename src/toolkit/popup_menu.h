@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "toolkit/component.h"
+#include "toolkit/handles.h"
 #include "toolkit/utility_window.h"
 
 namespace tk {
@@ -19,9 +20,8 @@ namespace tk {
 class PopupMenu : public Component {
 public:
     explicit PopupMenu(Component* owner = nullptr);
-    ~PopupMenu() override;
 
-    HMENU Handle() const { return menu_; }
+    HMENU Handle() const { return menu_.get(); }
 
     // Appends an item with its command id (unique in the menu); returns its index.
     int AddItem(UINT command, std::string_view caption, std::function<void()> onClick, bool isDefault = false);
@@ -61,7 +61,7 @@ private:
     HWND CommandWindow();
 
     std::vector<Item> items_;
-    HMENU menu_;
+    MenuHandle menu_;
     bool autoPopup_ = true;
     Component* popupComponent_ = nullptr;
     std::optional<UtilityWindow> window_;  // made at the first popup
