@@ -68,12 +68,26 @@ struct StartSeries {
     }
 };
 
+struct HiddenSeries {
+    Subject subject;
+    const char* arguments;
+    const char* trayClass;
+    Series series;
+};
+
+// The sends to one program kept running, with its figures before the first send and after the last.
+struct SendSeries {
+    Series series;
+    IdleFigures before, after;
+};
+
 int failures = 0;
 
-void PrintGrowth(const Series& sends, const IdleFigures& before, const IdleFigures& after) {
-    std::printf("%s after %u sends: private bytes %+.0f KB, GDI objects %+.0f, windows %+.0f\n", sends.name.c_str(),
-                unsigned(sends.values.size()), after.privateKilobytes - before.privateKilobytes,
-                after.gdiObjects - before.gdiObjects, after.windows - before.windows);
+void PrintGrowth(const SendSeries& sends) {
+    std::printf("%s after %u sends: private bytes %+.0f KB, GDI objects %+.0f, windows %+.0f\n",
+                sends.series.name.c_str(), unsigned(sends.series.values.size()),
+                sends.after.privateKilobytes - sends.before.privateKilobytes,
+                sends.after.gdiObjects - sends.before.gdiObjects, sends.after.windows - sends.before.windows);
 }
 
 template <typename Figure>
@@ -83,6 +97,130 @@ bool Record(const std::optional<Figure>& figure, const std::string& what) {
     ++failures;
     std::fprintf(stderr, "failed: %s\n", what.c_str());
     return false;
+}
+
+// Each round measures every item once, the order rotating by one from round to round.
+template <typename Measure>
+void Rounds(int rounds, size_t count, Measure measure) {
+    for (int round = 0; round < rounds; ++round)
+        for (size_t i = 0; i < count; ++i) measure((size_t(round) + i) % count);
+}
+
+// Everything measured; the first of each scenario's series is Pebblewire's.
+struct Bench {
+    explicit Bench(const std::string& program)
+        : pebblewire{"Pebblewire", program, kMainFormClass},
+          starts{StartSeries(pebblewire), StartSeries({"empty window", Beside("empty_window.exe"), "BenchEmptyWindow"}),
+                 StartSeries({"Wine's notepad", kNotepad, "Notepad"}), StartSeries(sameWindows)},
+          hidden{{pebblewire, "minimized", "PebblewireTrayIcon", {"Pebblewire minimized", {}}},
+                 {iconProgram, "", "BenchTrayIcon", {iconProgram.name, {}}},
+                 {sameWindows, "minimized", "BenchSameWindowsIcon", {sameWindows.name, {}}}},
+          sends{{{"Pebblewire", {}}, {}, {}}, {{shellProgram.name, {}}, {}, {}}} {}
+
+    const Subject pebblewire;
+    const Subject iconProgram{"one-icon program", Beside("tray_icon.exe"), "BenchTrayIcon"};
+    const Subject sameWindows{"same windows, no logic", Beside("same_windows.exe"), "BenchSameWindows"};
+    const Subject shellProgram{"ShellExecute + box", Beside("shell_message.exe"), "BenchShellMessage"};
+    std::vector<StartSeries> starts;
+    std::vector<HiddenSeries> hidden;
+    std::vector<SendSeries> sends;
+};
+
+// Warm-up, not counted: Pebblewire's first run does its one-time set-up, and every file is cached.
+void WarmUp(Bench& bench, TrayWatch& watch) {
+    for (StartSeries& series : bench.starts) MeasureStart(series.subject);
+    for (HiddenSeries& start : bench.hidden) MeasureHiddenStart(watch, start.subject, start.arguments, start.trayClass);
+}
+
+void MeasureStarts(Bench& bench, int rounds) {
+    Rounds(rounds, bench.starts.size(), [&bench](size_t i) {
+        StartSeries& series = bench.starts[i];
+        const auto figures = MeasureStart(series.subject);
+        if (Record(figures, "start of " + series.subject.name)) series.Add(*figures);
+    });
+}
+
+void MeasureHiddenStarts(Bench& bench, TrayWatch& watch, int rounds) {
+    Rounds(rounds, bench.hidden.size(), [&bench, &watch](size_t i) {
+        HiddenSeries& start = bench.hidden[i];
+        const auto ms = MeasureHiddenStart(watch, start.subject, start.arguments, start.trayClass);
+        if (Record(ms, "hidden start of " + start.subject.name)) start.series.values.push_back(*ms);
+    });
+}
+
+void MeasureSends(Bench& bench, int rounds) {
+    SendTarget targets[] = {SendTarget(bench.pebblewire, app::IDC_MEMO1), SendTarget(bench.shellProgram, 0)};
+    const bool ready = targets[0].Ready() && targets[1].Ready();
+    if (!ready) ++failures;
+    for (size_t i = 0; i < bench.sends.size(); ++i) bench.sends[i].before = targets[i].Figures();
+    if (ready)
+        Rounds(rounds, bench.sends.size(), [&bench, &targets](size_t i) {
+            const auto ms = targets[i].MeasureSend();
+            if (Record(ms, i == 0 ? "send" : "baseline send")) bench.sends[i].series.values.push_back(*ms);
+        });
+    for (size_t i = 0; i < bench.sends.size(); ++i) bench.sends[i].after = targets[i].Figures();
+    for (SendTarget& target : targets) target.Close();
+}
+
+// One block of the printed table: a measure of Pebblewire against its baselines.
+struct Measure {
+    const char* title;
+    const Series& ours;
+    std::vector<Comparison> baselines;
+};
+
+std::vector<Measure> Measures(const Bench& bench) {
+    const StartSeries &ours = bench.starts[0], &empty = bench.starts[1], &notepad = bench.starts[2],
+                      &same = bench.starts[3];
+    const Series &hidden = bench.hidden[0].series, &iconBaseline = bench.hidden[1].series,
+                 &sameHidden = bench.hidden[2].series;
+    return {
+        {"start-up: CreateProcess to main window visible and input-idle (ms)",
+         ours.milliseconds,
+         {{&empty.milliseconds, {1.3, false}}, {&notepad.milliseconds, {1.0, true}}, {&same.milliseconds, {}}}},
+        {"hidden start (\"minimized\", tray option on): CreateProcess to the icon added (ms)",
+         hidden,
+         {{&iconBaseline, {1.3, false}}, {&sameHidden, {}}}},
+        {"send: Ctrl+S to the messenger process's start (ms, wall clock)",
+         bench.sends[0].series,
+         {{&bench.sends[1].series, {}}}},
+        {"private bytes at idle (KB)", ours.privateKb, {{&empty.privateKb, {1.2, false}}, {&notepad.privateKb, {}}}},
+        {"working set at idle (KB)", ours.workingSetKb, {{&empty.workingSetKb, {}}, {&notepad.workingSetKb, {}}}},
+        {"GDI objects at idle (used entries of the process's GDI handle table)",
+         ours.gdi,
+         {{&empty.gdi, {}}, {&notepad.gdi, {1.0, true}}, {&same.gdi, {}}}},
+        {"USER objects at idle (the process's windows: top-level, child, message-only)",
+         ours.windows,
+         {{&empty.windows, {}}, {&notepad.windows, {}}, {&same.windows, {}}}},
+    };
+}
+
+// Prints the table; false when a target is missed.
+bool Report(const Bench& bench, const std::string& program) {
+    std::printf("\nmedian (min - max, n)\n\n");
+    bool met = true;
+    for (const Measure& measure : Measures(bench)) met &= PrintMeasure(measure.title, measure.ours, measure.baselines);
+    for (const SendSeries& sender : bench.sends) PrintGrowth(sender);
+    std::printf("stripped exe: %lu bytes (target <= 307200); the empty window's: %lu bytes\n", FileSize(program),
+                FileSize(Beside("empty_window.exe")));
+    return met && FileSize(program) <= 300 * 1024;
+}
+
+// What the measures need, each with what is printed when it is missing.
+bool Ready() {
+    const struct {
+        bool (*check)();
+        const char* missing;
+    } needs[] = {
+        {GdiCountWorks, "the GDI handle table of this Wine is not laid out as expected"},
+        {PrepareSettings, "cannot write the program's settings"},
+    };
+    for (const auto& need : needs)
+        if (!need.check()) {
+            std::fprintf(stderr, "%s\n", need.missing);
+            return false;
+        }
+    return true;
 }
 
 }  // namespace
@@ -95,14 +233,7 @@ int main(int argc, char** argv) {
     const std::string program = argv[1];
     const int rounds = argc > 2 ? std::max(std::atoi(argv[2]), kMinimumRounds) : 25;
     setvbuf(stdout, nullptr, _IONBF, 0);
-    if (!GdiCountWorks()) {
-        std::fprintf(stderr, "the GDI handle table of this Wine is not laid out as expected\n");
-        return 1;
-    }
-    if (!PrepareSettings()) {
-        std::fprintf(stderr, "cannot write the program's settings\n");
-        return 1;
-    }
+    if (!Ready()) return 1;
     TrayWatch watch;
     if (!watch.Hooked()) {
         std::fprintf(stderr, "no notification area to watch\n");
@@ -111,86 +242,13 @@ int main(int argc, char** argv) {
 
     // Names the messenger stand-in's log in the environment that every started program inherits.
     drv::RecorderLogPath();
-    const Subject pebblewire{"Pebblewire", program, kMainFormClass};
-    std::vector<StartSeries> starts{
-        StartSeries(pebblewire), StartSeries({"empty window", Beside("empty_window.exe"), "BenchEmptyWindow"}),
-        StartSeries({"Wine's notepad", kNotepad, "Notepad"}),
-        StartSeries({"same windows, no logic", Beside("same_windows.exe"), "BenchSameWindows"})};
-    const Subject iconProgram{"one-icon program", Beside("tray_icon.exe"), "BenchTrayIcon"};
-    const Subject sameWindows{"same windows, no logic", Beside("same_windows.exe"), "BenchSameWindows"};
-    const Subject shellProgram{"ShellExecute + box", Beside("shell_message.exe"), "BenchShellMessage"};
-
-    // Warm-up, not counted: Pebblewire's first run does its one-time set-up, and every file is cached.
-    for (StartSeries& series : starts) MeasureStart(series.subject);
-    MeasureHiddenStart(watch, pebblewire, "minimized", "PebblewireTrayIcon");
-    MeasureHiddenStart(watch, iconProgram, "", "BenchTrayIcon");
-    MeasureHiddenStart(watch, sameWindows, "minimized", "BenchSameWindowsIcon");
-
+    Bench bench(program);
+    WarmUp(bench, watch);
     std::printf("%d rounds, each program and its baselines in turn, the order rotating every round\n", rounds);
-    for (int round = 0; round < rounds; ++round) {
-        for (size_t i = 0; i < starts.size(); ++i) {
-            StartSeries& series = starts[(size_t(round) + i) % starts.size()];
-            const auto figures = MeasureStart(series.subject);
-            if (Record(figures, "start of " + series.subject.name)) series.Add(*figures);
-        }
-    }
-    struct HiddenSeries {
-        const Subject& subject;
-        const char* arguments;
-        const char* trayClass;
-        Series series;
-    };
-    HiddenSeries hiddenStarts[] = {
-        {pebblewire, "minimized", "PebblewireTrayIcon", {"Pebblewire minimized", {}}},
-        {iconProgram, "", "BenchTrayIcon", {iconProgram.name, {}}},
-        {sameWindows, "minimized", "BenchSameWindowsIcon", {sameWindows.name, {}}},
-    };
-    constexpr size_t kHiddenCount = sizeof hiddenStarts / sizeof hiddenStarts[0];
-    for (int round = 0; round < rounds; ++round)
-        for (size_t i = 0; i < kHiddenCount; ++i) {
-            HiddenSeries& start = hiddenStarts[(size_t(round) + i) % kHiddenCount];
-            const auto ms = MeasureHiddenStart(watch, start.subject, start.arguments, start.trayClass);
-            if (Record(ms, "hidden start of " + start.subject.name)) start.series.values.push_back(*ms);
-        }
-    const Series &hidden = hiddenStarts[0].series, &iconBaseline = hiddenStarts[1].series,
-                 &sameHidden = hiddenStarts[2].series;
-
-    Series send{"Pebblewire", {}}, shellBaseline{shellProgram.name, {}};
-    SendTarget sender(pebblewire, app::IDC_MEMO1), baselineSender(shellProgram, 0);
-    if (!sender.Ready() || !baselineSender.Ready()) ++failures;
-    const IdleFigures beforeSends = sender.Figures(), baselineBefore = baselineSender.Figures();
-    for (int round = 0; round < rounds && sender.Ready() && baselineSender.Ready(); ++round)
-        for (int i = 0; i < 2; ++i) {
-            const bool ours = (round + i) % 2 == 0;
-            const auto ms = (ours ? sender : baselineSender).MeasureSend();
-            if (Record(ms, ours ? "send" : "baseline send")) (ours ? send : shellBaseline).values.push_back(*ms);
-        }
-    const IdleFigures afterSends = sender.Figures(), baselineAfter = baselineSender.Figures();
-    sender.Close();
-    baselineSender.Close();
-
-    std::printf("\nmedian (min - max, n)\n\n");
-    bool met = true;
-    StartSeries &ours = starts[0], &empty = starts[1], &notepad = starts[2], &same = starts[3];
-    met &= PrintMeasure(
-        "start-up: CreateProcess to main window visible and input-idle (ms)", ours.milliseconds,
-        {{&empty.milliseconds, {1.3, false}}, {&notepad.milliseconds, {1.0, true}}, {&same.milliseconds, {}}});
-    met &= PrintMeasure("hidden start (\"minimized\", tray option on): CreateProcess to the icon added (ms)", hidden,
-                        {{&iconBaseline, {1.3, false}}, {&sameHidden, {}}});
-    met &= PrintMeasure("send: Ctrl+S to the messenger process's start (ms, wall clock)", send, {{&shellBaseline, {}}});
-    met &= PrintMeasure("private bytes at idle (KB)", ours.privateKb,
-                        {{&empty.privateKb, {1.2, false}}, {&notepad.privateKb, {}}});
-    met &= PrintMeasure("working set at idle (KB)", ours.workingSetKb,
-                        {{&empty.workingSetKb, {}}, {&notepad.workingSetKb, {}}});
-    met &= PrintMeasure("GDI objects at idle (used entries of the process's GDI handle table)", ours.gdi,
-                        {{&empty.gdi, {}}, {&notepad.gdi, {1.0, true}}, {&same.gdi, {}}});
-    met &= PrintMeasure("USER objects at idle (the process's windows: top-level, child, message-only)", ours.windows,
-                        {{&empty.windows, {}}, {&notepad.windows, {}}, {&same.windows, {}}});
-    PrintGrowth(send, beforeSends, afterSends);
-    PrintGrowth(shellBaseline, baselineBefore, baselineAfter);
-    std::printf("stripped exe: %lu bytes (target <= 307200); the empty window's: %lu bytes\n", FileSize(program),
-                FileSize(Beside("empty_window.exe")));
-    met &= FileSize(program) <= 300 * 1024;
+    MeasureStarts(bench, rounds);
+    MeasureHiddenStarts(bench, watch, rounds);
+    MeasureSends(bench, rounds);
+    const bool met = Report(bench, program);
     std::printf("%s; %d failed runs\n", met ? "all targets met" : "some targets NOT MET", failures);
     return failures ? 1 : 0;
 }

@@ -87,7 +87,6 @@ private:
     void FormDestroy();
     void LoadSettings();
     void LoadOptionMark(const OptionSpec& option);
-    void StartAtLogonOnFirstRun();
     void PlaceWindow(bool firstRun);
     void SetPlacement(const settings::WindowValues& placement);
     // Flips the option's check mark and stores the new state at once.

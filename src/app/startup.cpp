@@ -19,6 +19,7 @@
 #include "toolkit/application.h"
 #include "toolkit/fonts.h"
 #include "toolkit/guarded.h"
+#include "toolkit/handles.h"
 #include "toolkit/message_box.h"
 
 namespace app {
@@ -80,7 +81,7 @@ class StartupLock {
 public:
     StartupLock() : mutex_(CreateMutexA(nullptr, FALSE, kStartupMutex)) {
         // An owner that died while starting leaves the mutex abandoned, which still hands it over.
-        const DWORD wait = mutex_ ? WaitForSingleObject(mutex_, kStartupLockWait) : WAIT_FAILED;
+        const DWORD wait = mutex_ ? WaitForSingleObject(mutex_.get(), kStartupLockWait) : WAIT_FAILED;
         owned_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
         // A box shown while starting (a settings error, the repair after a move) lets the lock
         // go: a second start must not wait behind a box the user may leave open.
@@ -88,19 +89,16 @@ public:
     }
     StartupLock(const StartupLock&) = delete;
     StartupLock& operator=(const StartupLock&) = delete;
-    ~StartupLock() {
-        Release();
-        if (mutex_) CloseHandle(mutex_);
-    }
+    ~StartupLock() { Release(); }
 
     void Release() {
-        if (owned_) ReleaseMutex(mutex_);
+        if (owned_) ReleaseMutex(mutex_.get());
         owned_ = false;
         tk::Application::Instance().SetBeforeModal(nullptr);
     }
 
 private:
-    HANDLE mutex_;
+    tk::KernelHandle mutex_;
     bool owned_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/fonts.h"
+#include "toolkit/handles.h"
 
 namespace dialogs {
 
@@ -67,20 +68,17 @@ DWORD StaticStyle(LabelStyle style) {
 
 // The pixel height of a font of `points` on the screen, as a negative character height.
 int PointsToHeight(int points) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), kPointsPerInch);
-    ReleaseDC(nullptr, screen);
-    return height;
+    const tk::WindowDC screen(nullptr);
+    return -MulDiv(points, GetDeviceCaps(screen.Get(), LOGPIXELSY), kPointsPerInch);
 }
 
 SIZE TextSize(HWND label) {
     const std::string text = tk::GetText(label);
-    HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
+    const tk::WindowDC dc(label);
+    HGDIOBJ old = SelectObject(dc.Get(), reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)));
     RECT rect{};
-    DrawTextA(dc, text.c_str(), int(text.size()), &rect, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
+    DrawTextA(dc.Get(), text.c_str(), int(text.size()), &rect, DT_CALCRECT | DT_NOPREFIX | DT_LEFT);
+    SelectObject(dc.Get(), old);
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 

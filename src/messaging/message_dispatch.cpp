@@ -6,7 +6,6 @@ namespace messaging {
 
 namespace {
 constexpr std::string_view kLineBreak = "\r\n";
-constexpr std::string_view kDomainPrefix = "/domain:";
 constexpr std::string_view kNotDelivered = "Zprávu se nepodařilo doručit.\n";
 }  // namespace
 
@@ -30,13 +29,6 @@ std::string ResolveRecipient(std::string_view fieldText) {
     return recipient.empty() ? std::string(kOwnWorkgroup) : recipient;
 }
 
-std::string TargetArgument(std::string_view recipient, bool workgroupMode) {
-    std::string target;
-    if (workgroupMode && recipient != kOwnWorkgroup) target = kDomainPrefix;
-    target += recipient;
-    return target;
-}
-
 std::string ConfirmationText(std::string_view recipient, bool workgroupMode) {
     std::string text = "Zpráva byla poslána ";
     if (recipient == kOwnWorkgroup)
@@ -51,7 +43,7 @@ SendPlan PlanSend(const SendInputs& inputs) {
     SendPlan plan;
     plan.programPath = inputs.messengerBeside.empty() ? inputs.windowsDirectory + std::string(kMessengerSubPath)
                                                       : inputs.messengerBeside;
-    plan.parameters = "send " + TargetArgument(recipient, inputs.workgroupMode) + " " + MessageText(inputs.editorText);
+    plan.parameters = netcommand::ComposeSend(TargetArgument(recipient, inputs.workgroupMode), MessageText(inputs.editorText));
     plan.confirmation = ConfirmationText(recipient, inputs.workgroupMode);
     return plan;
 }

@@ -5,12 +5,14 @@
 #include <string>
 #include <string_view>
 
+#include "netcommand/send_command.h"
+
 namespace messaging {
 
 // The recipient field's text when it holds no name.
 inline constexpr std::string_view kWorkgroupPlaceholder = "(vaše pracovní skupina)";
 // Everyone in the user's own workgroup or domain.
-inline constexpr std::string_view kOwnWorkgroup = "*";
+inline constexpr std::string_view kOwnWorkgroup = netcommand::kOwnGroup;
 inline constexpr std::string_view kMessengerSubPath = "\\system32\\net.exe";
 // The messenger's file name, looked for beside the program first.
 inline constexpr std::string_view kMessengerName = "net.exe";
@@ -43,8 +45,8 @@ std::string MessageText(std::string_view editorText);
 // Trimmed and upper-cased field text; "*" when that leaves nothing or the field shows the placeholder.
 std::string ResolveRecipient(std::string_view fieldText);
 
-// "/domain:" + recipient in workgroup mode, the recipient alone otherwise; "*" never gets the prefix.
-std::string TargetArgument(std::string_view recipient, bool workgroupMode);
+// The recipient as the send command names it (see netcommand/send_command.h).
+using netcommand::TargetArgument;
 
 std::string ConfirmationText(std::string_view recipient, bool workgroupMode);
 

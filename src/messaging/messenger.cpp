@@ -64,8 +64,8 @@ std::unique_ptr<Sender::Run> Sender::Launch(const SendPlan& plan) {
     if (!CreateProcessA(plan.programPath.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &started))
         throw LaunchError(NotStartedText(plan.programPath));
-    CloseHandle(started.hThread);
     run->process.reset(started.hProcess);
+    const tk::KernelHandle thread(started.hThread);  // not waited on
     return run;
 }
 

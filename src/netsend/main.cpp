@@ -8,14 +8,16 @@
 #include "netsend/deliver.h"
 #include "netsend/netbios.h"
 #include "netsend/resolve.h"
-#include "netsend/send_command.h"
 #include "netsend/smb.h"
 #include "netsend/sockets.h"
+#include "netcommand/send_command.h"
 #include "toolkit/ansi_text.h"
 
 namespace {
 
 using namespace netsend;
+using netcommand::SendCommand;
+using netcommand::Target;
 
 int Finish(const Delivery& delivery, std::string_view subject) {
     PrintLine(OutcomeLine(delivery.outcome, subject, delivery.detail), delivery.outcome != Outcome::kSent);
@@ -46,7 +48,7 @@ Delivery Send(const SendCommand& command, const LocalNames& local, const std::st
 }  // namespace
 
 int main() {
-    const auto command = ParseSendCommand(GetCommandLineA());
+    const auto command = netcommand::ParseSendCommand(GetCommandLineA());
     if (!command) return Finish({Outcome::kUsage}, {});
     if (command->target == Target::kUsers) return Finish({Outcome::kUsersUnsupported}, {});
     const LocalNames local = LoadLocalNames();

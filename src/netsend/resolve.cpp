@@ -27,12 +27,12 @@ std::optional<std::uint32_t> FromLmhosts(std::string_view name) {
     const UINT length = GetSystemDirectoryA(directory, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return std::nullopt;
     const std::string path = std::string(directory, length) + kLmhostsPath;
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    const tk::UniqueHandle<HANDLE, CloseHandle> owner(file);
+    const tk::FileHandle file(
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!file) return std::nullopt;
     std::string text(kLargestLmhosts, '\0');
     DWORD got = 0;
-    if (!ReadFile(file, text.data(), kLargestLmhosts, &got, nullptr)) return std::nullopt;
+    if (!ReadFile(file.Get(), text.data(), kLargestLmhosts, &got, nullptr)) return std::nullopt;
     text.resize(got);
     return LmhostsAddress(text, name);
 }

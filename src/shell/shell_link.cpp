@@ -79,9 +79,8 @@ void CreateShortcut(ShellFolderKind folder, const std::string& subFolder, bool c
 bool ShortcutExists(ShellFolderKind folder, const std::string& subFolder, const std::string& name) {
     const std::string fileName = ShortcutFileName(FolderLocation(folder), subFolder, name);
     WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA(fileName.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return false;
-    FindClose(search);
+    const tk::SearchHandle search(FindFirstFileA(fileName.c_str(), &found));
+    if (search.get() == INVALID_HANDLE_VALUE) return false;
     return !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

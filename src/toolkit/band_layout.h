@@ -18,11 +18,4 @@ struct BandState {
 // Bands in display order: the first is the band shown first.
 using BandLayout = std::vector<BandState>;
 
-// Position of the band with this id in the layout, or -1.
-inline int BandPosition(const BandLayout& layout, unsigned id) {
-    for (size_t i = 0; i < layout.size(); ++i)
-        if (layout[i].id == id) return int(i);
-    return -1;
-}
-
 }  // namespace tk

@@ -32,10 +32,4 @@ inline int WindowWidth(HWND window) {
     return r.right - r.left;
 }
 
-inline int WindowHeight(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    return r.bottom - r.top;
-}
-
 }  // namespace tk

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <unknwn.h>
 
 #include <memory>
@@ -21,14 +22,44 @@ struct HandleDeleter {
 template <typename Handle, auto Free>
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<Handle>, HandleDeleter<Handle, Free>>;
 
-inline void DeleteFont(HFONT font) { DeleteObject(font); }
+template <typename GdiObject>
+void DeleteGdiObject(GdiObject object) {
+    DeleteObject(object);
+}
 
-using FontHandle = UniqueHandle<HFONT, DeleteFont>;
+// FindFirstFile's failure is INVALID_HANDLE_VALUE, which is no search to close.
+inline void CloseSearch(HANDLE search) {
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+using FontHandle = UniqueHandle<HFONT, DeleteGdiObject<HFONT>>;
+using BitmapHandle = UniqueHandle<HBITMAP, DeleteGdiObject<HBITMAP>>;
 using IconHandle = UniqueHandle<HICON, DestroyIcon>;
 using AcceleratorTable = UniqueHandle<HACCEL, DestroyAcceleratorTable>;
 using MenuHandle = UniqueHandle<HMENU, DestroyMenu>;
+using ImageListHandle = UniqueHandle<HIMAGELIST, ImageList_Destroy>;
+using HookHandle = UniqueHandle<HHOOK, UnhookWindowsHookEx>;
+// A file search; check it against INVALID_HANDLE_VALUE, not null.
+using SearchHandle = UniqueHandle<HANDLE, CloseSearch>;
 // A kernel object (process, pipe end); null when there is none.
 using KernelHandle = UniqueHandle<HANDLE, CloseHandle>;
+
+// A window's device context, or the screen's for a null window, released when the object goes.
+class WindowDC {
+public:
+    explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
 
 // A file handle, closed when the object goes.
 class FileHandle {

@@ -17,8 +17,6 @@ public:
     HICON Handle() const { return handle_.get(); }
     bool Empty() const { return !handle_; }
 
-    // Copies the image of another icon (empty stays empty).
-    void Assign(const Icon& source) { AssignImage(source.Handle()); }
     // Copies an image this object does not own, such as a shared or another object's icon.
     void AssignImage(HICON image);
     // Takes ownership of a handle; null empties the icon.

@@ -9,8 +9,4 @@ constexpr int kInitialCapacity = 8, kGrowBy = 8;
 ImageList::ImageList(Component* owner, int width, int height)
     : Component(owner), handle_(ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, kInitialCapacity, kGrowBy)) {}
 
-ImageList::~ImageList() {
-    if (handle_) ImageList_Destroy(handle_);
-}
-
 }  // namespace tk

@@ -1,6 +1,7 @@
 #include "toolkit/menu_bar.h"
 
 #include "toolkit/guarded.h"
+#include "toolkit/handles.h"
 #include "toolkit/tool_bar.h"
 
 namespace tk {
@@ -9,19 +10,6 @@ namespace {
 
 // A message-filter hook carries no context of its own: this is the bar whose menu is open.
 MenuBar* trackingBar = nullptr;
-
-class FilterHook {
-public:
-    explicit FilterHook(HOOKPROC proc) : hook_(SetWindowsHookExA(WH_MSGFILTER, proc, nullptr, GetCurrentThreadId())) {}
-    FilterHook(const FilterHook&) = delete;
-    FilterHook& operator=(const FilterHook&) = delete;
-    ~FilterHook() {
-        if (hook_) UnhookWindowsHookEx(hook_);
-    }
-
-private:
-    HHOOK hook_;
-};
 
 constexpr UINT kTrackFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON | TPM_RETURNCMD;
 constexpr LPARAM kRepeatBit = LPARAM(1) << 30;  // key-down message of a key that was already down
@@ -74,7 +62,7 @@ int MenuBar::OpenOne(int index, bool selectFirst) {
     GetCursorPos(&openedAt_);
     UINT command = 0;
     {
-        FilterHook hook(FilterProc);
+        const HookHandle hook(SetWindowsHookExA(WH_MSGFILTER, FilterProc, nullptr, GetCurrentThreadId()));
         trackingBar = this;
         command =
             UINT(TrackPopupMenuEx(menus_[size_t(index)], kTrackFlags, button.left, button.bottom, owner_, &params));

@@ -30,8 +30,6 @@ public:
     // Leaves keyboard menu mode, as when the window is deactivated.
     void CancelKeyboardMode();
 
-    bool InKeyboardMode() const { return keyboardMode_; }
-
 private:
     void Track(int index, bool selectFirst);
     int OpenOne(int index, bool selectFirst);

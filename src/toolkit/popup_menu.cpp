@@ -6,6 +6,8 @@ namespace tk {
 
 namespace {
 constexpr UINT kSeparator = 0;
+// TrackPopupMenu's alignment and tracking-button flags.
+constexpr UINT kTrackFlags = TPM_LEFTALIGN | TPM_RIGHTBUTTON;
 }
 
 PopupMenu::PopupMenu(Component* owner) : Component(owner), menu_(CreatePopupMenu()) {}
@@ -19,10 +21,6 @@ HWND PopupMenu::CommandWindow() {
     return window_->Handle();
 }
 
-PopupMenu::~PopupMenu() {
-    if (menu_) DestroyMenu(menu_);
-}
-
 int PopupMenu::AddItem(UINT command, std::string_view caption, std::function<void()> onClick, bool isDefault) {
     items_.push_back({command, std::string(caption), std::move(onClick), isDefault, true});
     MENUITEMINFOA info{};
@@ -31,7 +29,7 @@ int PopupMenu::AddItem(UINT command, std::string_view caption, std::function<voi
     info.fType = MFT_STRING;
     info.wID = command;
     info.dwTypeData = items_.back().caption.data();
-    InsertMenuItemA(menu_, UINT(items_.size() - 1), TRUE, &info);
+    InsertMenuItemA(menu_.get(), UINT(items_.size() - 1), TRUE, &info);
     Apply(Count() - 1);
     return Count() - 1;
 }
@@ -42,7 +40,7 @@ int PopupMenu::AddSeparator() {
     info.cbSize = sizeof info;
     info.fMask = MIIM_TYPE;
     info.fType = MFT_SEPARATOR;
-    InsertMenuItemA(menu_, UINT(items_.size() - 1), TRUE, &info);
+    InsertMenuItemA(menu_.get(), UINT(items_.size() - 1), TRUE, &info);
     return Count() - 1;
 }
 
@@ -62,7 +60,7 @@ void PopupMenu::Apply(int index) {
     info.cbSize = sizeof info;
     info.fMask = MIIM_STATE;
     info.fState = (item.isDefault ? MFS_DEFAULT : 0) | (item.enabled ? MFS_ENABLED : MFS_GRAYED);
-    SetMenuItemInfoA(menu_, UINT(index), TRUE, &info);
+    SetMenuItemInfoA(menu_.get(), UINT(index), TRUE, &info);
 }
 
 void PopupMenu::Click(int index) {
@@ -73,7 +71,7 @@ void PopupMenu::Click(int index) {
     onClick();
 }
 
-void PopupMenu::Popup(int x, int y) { TrackPopupMenu(menu_, trackFlags_, x, y, 0, CommandWindow(), nullptr); }
+void PopupMenu::Popup(int x, int y) { TrackPopupMenu(menu_.get(), kTrackFlags, x, y, 0, CommandWindow(), nullptr); }
 
 void PopupMenu::Notification(Component* component, Operation operation) {
     Component::Notification(component, operation);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "toolkit/component.h"
+#include "toolkit/handles.h"
 #include "toolkit/utility_window.h"
 
 namespace tk {
@@ -19,9 +20,8 @@ namespace tk {
 class PopupMenu : public Component {
 public:
     explicit PopupMenu(Component* owner = nullptr);
-    ~PopupMenu() override;
 
-    HMENU Handle() const { return menu_; }
+    HMENU Handle() const { return menu_.get(); }
 
     // Appends an item with its command id (unique in the menu); returns its index.
     int AddItem(UINT command, std::string_view caption, std::function<void()> onClick, bool isDefault = false);
@@ -42,10 +42,6 @@ public:
     // The component that last opened the menu.
     Component* PopupComponent() const { return popupComponent_; }
     void SetPopupComponent(Component* component) { popupComponent_ = component; }
-    // TrackPopupMenu's alignment and tracking-button flags.
-    UINT TrackFlags() const { return trackFlags_; }
-    void SetTrackFlags(UINT flags) { trackFlags_ = flags; }
-
     // Shows the menu at a screen point and returns when it has closed.
     void Popup(int x, int y);
 
@@ -65,10 +61,9 @@ private:
     HWND CommandWindow();
 
     std::vector<Item> items_;
-    HMENU menu_;
+    MenuHandle menu_;
     bool autoPopup_ = true;
     Component* popupComponent_ = nullptr;
-    UINT trackFlags_ = TPM_LEFTALIGN | TPM_RIGHTBUTTON;
     std::optional<UtilityWindow> window_;  // made at the first popup
 };
 

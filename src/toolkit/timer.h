@@ -28,7 +28,6 @@ public:
     bool Enabled() const { return enabled_; }
     // Each of these restarts the timer; they throw OutOfResources when it cannot start.
     void SetEnabled(bool enabled);
-    UINT Interval() const { return interval_; }
     void SetInterval(UINT milliseconds);
     void SetOnTimer(std::function<void()> onTimer);
 

@@ -54,7 +54,6 @@ public:
     void FitButtonHeight();
 
     void SetPressed(int index, bool pressed);
-    int HotItem() const { return int(SendMessageA(hwnd_, TB_GETHOTITEM, 0, 0)); }
     void SetHotItem(int index) { SendMessageA(hwnd_, TB_SETHOTITEM, WPARAM(index), 0); }
 
     std::string HintAt(POINT screen) const override;

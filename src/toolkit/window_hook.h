@@ -23,7 +23,6 @@ public:
     // stays behind it and only passes messages on, so that neither procedure is lost.
     void Remove();
 
-    bool Installed() const { return slot_ >= 0; }
     HWND Window() const { return window_; }
     // Runs the replaced procedure; its result is the hook's result.
     LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const;

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "netsend/send_command.h"
+#include "netcommand/send_command.h"
 
-using netsend::Target;
+using netcommand::Target;
 
 TEST_CASE("the send command is read as the system's messenger command takes it") {
     struct Row {
@@ -35,11 +35,36 @@ TEST_CASE("the send command is read as the system's messenger command takes it")
     };
     for (const Row& row : rows) {
         CAPTURE(std::string(row.line));
-        const auto command = netsend::ParseSendCommand(row.line);
+        const auto command = netcommand::ParseSendCommand(row.line);
         REQUIRE(command.has_value() == row.target.has_value());
         if (!command) continue;
         CHECK(command->target == *row.target);
         CHECK(command->name == row.name);
         CHECK(command->text == row.text);
+    }
+}
+
+TEST_CASE("what the program composes for a send, net.exe reads back as the same target and text") {
+    struct Row {
+        const char* recipient;
+        bool workgroup;
+        Target target;
+        const char* name;
+    } rows[] = {
+        {"NOVAK", false, Target::kName, "NOVAK"},
+        {"*", false, Target::kGroup, ""},
+        {"*", true, Target::kGroup, ""},
+        {"UCETNI", true, Target::kGroup, "UCETNI"},
+    };
+    const std::string text = " Ahoj\r\n\"já\" /users ";
+    for (const Row& row : rows) {
+        CAPTURE(std::string(row.recipient));
+        const std::string parameters =
+            netcommand::ComposeSend(netcommand::TargetArgument(row.recipient, row.workgroup), text);
+        const auto command = netcommand::ParseSendCommand("\"C:\\Windows\\system32\\net.exe\" " + parameters);
+        REQUIRE(command.has_value());
+        CHECK(command->target == row.target);
+        CHECK(command->name == row.name);
+        CHECK(command->text == text);
     }
 }

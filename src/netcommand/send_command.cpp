@@ -1,6 +1,6 @@
-#include "netsend/send_command.h"
+#include "netcommand/send_command.h"
 
-namespace netsend {
+namespace netcommand {
 
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -36,15 +36,31 @@ bool SameWord(std::string_view word, std::string_view lowerCase) {
     return true;
 }
 
+constexpr std::string_view kVerb = "send";
 constexpr std::string_view kDomainPrefix = "/domain:";
+constexpr std::string_view kDomainSwitch = kDomainPrefix.substr(0, kDomainPrefix.size() - 1);
+constexpr std::string_view kUsersSwitch = "/users";
 }  // namespace
+
+std::string TargetArgument(std::string_view name, bool group) {
+    std::string target;
+    if (group && name != kOwnGroup) target = kDomainPrefix;
+    target += name;
+    return target;
+}
+
+std::string ComposeSend(std::string_view targetArgument, std::string_view text) {
+    std::string parameters(kVerb);
+    ((parameters += ' ') += targetArgument) += ' ';
+    return parameters += text;
+}
 
 std::optional<SendCommand> ParseSendCommand(std::string_view commandLine) {
     std::string_view rest = SkipBlanks(commandLine);
     if (!TakeWord(rest)) return std::nullopt;  // the program's own name
     rest = SkipBlanks(rest);
     const auto verb = TakeWord(rest);
-    if (!verb || !SameWord(*verb, "send")) return std::nullopt;
+    if (!verb || !SameWord(*verb, kVerb)) return std::nullopt;
     rest = SkipBlanks(rest);
     const bool quoted = !rest.empty() && rest.front() == '"';
     const auto target = TakeWord(rest);
@@ -53,12 +69,12 @@ std::optional<SendCommand> ParseSendCommand(std::string_view commandLine) {
 
     const std::string text(rest);
     if (quoted) return SendCommand{Target::kName, std::string(*target), text};
-    if (*target == "*" || SameWord(*target, "/domain")) return SendCommand{Target::kGroup, "", text};
+    if (*target == kOwnGroup || SameWord(*target, kDomainSwitch)) return SendCommand{Target::kGroup, "", text};
     if (SameWord(target->substr(0, kDomainPrefix.size()), kDomainPrefix))
         return SendCommand{Target::kGroup, std::string(target->substr(kDomainPrefix.size())), text};
-    if (SameWord(*target, "/users")) return SendCommand{Target::kUsers, "", text};
+    if (SameWord(*target, kUsersSwitch)) return SendCommand{Target::kUsers, "", text};
     if (target->front() == '/') return std::nullopt;  // a switch this command does not know
     return SendCommand{Target::kName, std::string(*target), text};
 }
 
-}  // namespace netsend
+}  // namespace netcommand
