@@ -64,9 +64,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     const int headerLength = std::snprintf(header, sizeof header, "time=%llu exe=%s show=%d len=%lu\n", ms, exe, show,
                                            static_cast<unsigned long>(length));
 
-    // Several recorders may run at once: retry while another holds the log.
+    // Several recorders may run at once, and the tests read the log: retry while another holds it,
+    // on a loaded machine for as long as a test waits for anything (20 s). A recorder that gives
+    // up ends with status 1, which the program reports as a failed delivery.
     HANDLE log = INVALID_HANDLE_VALUE;
-    for (int attempt = 0; attempt < 200 && log == INVALID_HANDLE_VALUE; ++attempt) {
+    for (int attempt = 0; attempt < 2000 && log == INVALID_HANDLE_VALUE; ++attempt) {
         log = CreateFileA(logPath, FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (log == INVALID_HANDLE_VALUE) Sleep(10);
     }
