@@ -37,41 +37,53 @@ std::vector<std::string> Files(const char* folder, const char* pattern) {
     return FileNames(Peers() + "\\" + folder, pattern);
 }
 
-Row Trickles() {
-    Row row;
-    row.name = "net.exe: the messenger answers a byte every 9 s";
-    Send(row, "POMALY", 2, "Počítač POMALY neodpovídá; zpráva nebyla odeslána.");
-    row.pass = row.result.empty() && row.crash == "none";
-    row.result = row.pass ? "ends within the 20 s deadline, not sent" : row.result;
-    return row;
-}
+// A peer the fake messenger plays (by the name called): net.exe's status and line, what else
+// must hold ("lost" notes), and the result when all did.
+struct PeerRow {
+    const char* name;
+    const char* peer;
+    DWORD exitCode;
+    const char* line;
+    std::string (*lost)(size_t messagesBefore);  // after the send; empty when nothing was lost
+    const char* seen;
+};
 
-Row RetargetsHome() {
-    Row row;
-    row.name = "net.exe: 198.18.12.2 retargets to 127.0.0.1:139";
-    const size_t before = Files("messages", "msg.*").size();
-    Send(row, "PRESMERUJ", 2,
-         "Počítač PRESMERUJ odkázal na adresu, kam tento příkaz zprávy neposílá; zpráva nebyla odeslána.");
-    if (Files("messages", "msg.*").size() != before) Note(row.lost, "the message went to this machine's smbd");
-    row.pass = row.result.empty() && row.lost == "nothing";
-    row.result = row.pass ? "refused, nothing sent to 127.0.0.1" : row.result;
-    return row;
-}
+const PeerRow kPeerRows[] = {
+    {"the messenger answers a byte every 9 s", "POMALY", 2, "Počítač POMALY neodpovídá; zpráva nebyla odeslána.",
+     [](size_t) { return std::string(); }, "ends within the 20 s deadline, not sent"},
+    {"198.18.12.2 retargets to 127.0.0.1:139", "PRESMERUJ", 2,
+     "Počítač PRESMERUJ odkázal na adresu, kam tento příkaz zprávy neposílá; zpráva nebyla odeslána.",
+     [](size_t before) {
+         return Files("messages", "msg.*").size() == before ? std::string() : "the message went to this machine's smbd";
+     },
+     "refused, nothing sent to 127.0.0.1"},
+    {"the reply's header is zero but its command", "NULY", 0, "Zpráva pro NULY byla odeslána.",
+     [](size_t) {
+         const size_t smbs = Files("fake", "NULY.*").size();
+         return smbs == 1 ? std::string() : std::to_string(smbs) + " SMBs arrived, not one";
+     },
+     "delivered once, exit 0"},
+};
 
-Row ZeroHeader() {
+Row TryPeer(const PeerRow& peer) {
     Row row;
-    row.name = "net.exe: the reply's header is zero but its command";
-    for (const std::string& name : Files("fake", "NULY.*")) DeleteFileA((Peers() + "\\fake\\" + name).c_str());
-    Send(row, "NULY", 0, "Zpráva pro NULY byla odeslána.");
-    const auto smbs = Files("fake", "NULY.*");
-    if (smbs.size() != 1) Note(row.lost, std::to_string(smbs.size()) + " SMBs arrived, not one");
-    row.pass = row.result.empty() && row.lost == "nothing";
-    row.result = row.pass ? "delivered once, exit 0" : row.result;
+    row.name = std::string("net.exe: ") + peer.name;
+    const std::string records = std::string(peer.peer) + ".*";
+    for (const std::string& name : Files("fake", records.c_str())) DeleteFileA((Peers() + "\\fake\\" + name).c_str());
+    const size_t messagesBefore = Files("messages", "msg.*").size();
+    Send(row, peer.peer, peer.exitCode, peer.line);
+    if (const std::string lost = peer.lost(messagesBefore); !lost.empty()) Note(row.lost, lost);
+    row.pass = row.result.empty() && row.lost == "nothing" && row.crash == "none";
+    if (row.pass) row.result = peer.seen;
     return row;
 }
 
 }  // namespace
 
-std::vector<Row> PeerRows() { return {Trickles(), RetargetsHome(), ZeroHeader()}; }
+std::vector<Row> PeerRows() {
+    std::vector<Row> rows;
+    for (const PeerRow& peer : kPeerRows) rows.push_back(TryPeer(peer));
+    return rows;
+}
 
 }  // namespace rel
