@@ -26,15 +26,17 @@ bool ReadWhole(const tk::FileHandle& file, std::string& bytes) {
     }
 }
 
-// Writes the text into the temporary file `path`, made anew, and makes it durable before it
-// replaces anything. One that a killed save left is ours, and goes first.
-bool WriteWhole(const std::string& path, std::string_view text) {
+// Writes the text into the temporary file `path`, made anew with the creation time `created`
+// (where there is one), and makes it durable before it replaces anything. One that a killed save
+// left is ours, and goes first.
+bool WriteWhole(const std::string& path, std::string_view text, const FILETIME* created) {
     DeleteFileA(path.c_str());
     tk::FileHandle file(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     DWORD written = 0;
     return file && writeFile(file.Get(), text.data(), DWORD(text.size()), &written, nullptr) &&
-           written == text.size() && FlushFileBuffers(file.Get()) && file.Close();
+           written == text.size() && (!created || SetFileTime(file.Get(), created, nullptr, nullptr)) &&
+           FlushFileBuffers(file.Get()) && file.Close();
 }
 
 // Whether the file may be replaced: one that is read-only, that we may not write or that another
@@ -48,15 +50,13 @@ bool MayReplace(const std::string& path) {
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
 }
 
-// Puts the written file in the target's place. An existing target is replaced, so that it keeps
-// its attributes, security and creation time; only where there is none is the file moved there.
-// The attributes are given to the new file first as well: not every ReplaceFile carries them over.
-bool TakePlace(const std::string& temporary, const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
-    return SetFileAttributesA(temporary.c_str(), attributes) &&
-           ReplaceFileA(path.c_str(), temporary.c_str(), nullptr, 0, nullptr, nullptr);
+// Puts the written file in the target's place in one rename, so that a save cut short at any
+// point leaves either the old file or the new one. The file it replaces gives it its attributes
+// first (its creation time went in when it was written). ReplaceFile is not used: Wine's moves
+// the old file away before the new one comes, and a kill between the two leaves no file at all.
+bool TakePlace(const std::string& temporary, const std::string& path, const DWORD* attributes) {
+    return (!attributes || SetFileAttributesA(temporary.c_str(), *attributes)) &&
+           MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }
 }  // namespace
 
@@ -70,7 +70,10 @@ std::string ReadMessageFile(const std::string& path) {
 
 void WriteMessageFile(const std::string& path, std::string_view text) {
     const std::string temporary = TemporaryFileFor(path);
-    if (!MayReplace(path) || !WriteWhole(temporary, text) || !TakePlace(temporary, path)) {
+    WIN32_FILE_ATTRIBUTE_DATA old{};
+    const bool replaces = GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &old);
+    if (!MayReplace(path) || !WriteWhole(temporary, text, replaces ? &old.ftCreationTime : nullptr) ||
+        !TakePlace(temporary, path, replaces ? &old.dwFileAttributes : nullptr)) {
         SetFileAttributesA(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(temporary.c_str());
         throw MessageFileError(kCannotCreate + path);

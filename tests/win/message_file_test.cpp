@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <atomic>
 #include <string>
 
 #include "messaging/message_file.h"
@@ -53,4 +54,36 @@ TEST_CASE("a write that fails part way leaves the old file whole, a refused text
     DestroyWindow(editor);
     DeleteFileA(path.c_str());
     RemoveDirectoryA(folder.c_str());
+}
+
+namespace {
+// Looks for the file as often as it can for as long as `saving` holds.
+struct Watcher {
+    std::string path;
+    std::atomic<bool> saving{true};
+    std::atomic<int> missing{0}, looks{0};
+
+    static DWORD WINAPI Watch(void* self) {
+        auto& watcher = *static_cast<Watcher*>(self);
+        for (; watcher.saving; ++watcher.looks)
+            if (GetFileAttributesA(watcher.path.c_str()) == INVALID_FILE_ATTRIBUTES) ++watcher.missing;
+        return 0;
+    }
+};
+}  // namespace
+
+TEST_CASE("while a save runs, the file is there at every moment, old or new, as a kill would find it") {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    Watcher watcher;
+    watcher.path = temp + std::string("pw-posledni.sav");
+    messaging::WriteMessageFile(watcher.path, "první");
+    HANDLE thread = CreateThread(nullptr, 0, Watcher::Watch, &watcher, 0, nullptr);
+    for (int save = 0; save < 300; ++save) messaging::WriteMessageFile(watcher.path, save % 2 ? "první" : "druhá");
+    watcher.saving = false;
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    CHECK(watcher.looks.load() > 300);
+    CHECK(watcher.missing.load() == 0);
+    DeleteFileA(watcher.path.c_str());
 }
