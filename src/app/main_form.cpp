@@ -75,6 +75,9 @@ shell::CheckMark MarkOf(MainMenu& menu, Command command) {
             [&menu, command](bool checked) { menu.SetChecked(command, checked); }};
 }
 
+// The program as the subsystems that act for it see it.
+tk::Owner Program() { return tk::Application::Instance().AsOwner(); }
+
 }  // namespace
 
 TMainForm::TMainForm() = default;
@@ -159,7 +162,7 @@ void TMainForm::CreateBars() {
 // notification: the icon is absent until the options say otherwise.
 void TMainForm::CreateComponents() {
     BuildTrayMenu(PopupTray, [this](Command command) { RunCommand(command); });
-    TrayIcon1 = std::make_unique<trayicon::TCoolTrayIcon>(this);
+    TrayIcon1 = std::make_unique<trayicon::TCoolTrayIcon>(tk::Application::Instance(), this);
     TrayIcon1->SetCycleInterval(0);
     TrayIcon1->SetHint(kTrayHint);
     TrayIcon1->SetShowHint(true);
@@ -189,7 +192,7 @@ void TMainForm::FormCreate() {
     }
     ApplyTrayOption();
     ApplyMinimizedStart();
-    lastMessage_.Load(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
+    lastMessage_.Load(Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), tk::Application::ExeName());
 }
 
 // A failed save is reported, and costs neither the marker nor the last message.
@@ -212,7 +215,7 @@ void TMainForm::LoadSettings() {
         if (option.command != IDM_UKLADAT_NASTAVENI) LoadOptionMark(option);
     Recipient.Restore(*store_, loaded_);
     CoolBar1.Apply(settings::LoadBands(*store_, CoolBar1.Layout(), IDC_TOOLBAR1, loaded_));
-    shell::RepairAfterMove(*store_, MarkOf(MainMenu1, IDM_SPOUSTET));
+    shell::RepairAfterMove(Program(), *store_, MarkOf(MainMenu1, IDM_SPOUSTET));
 }
 
 // The check mark as it is counts as the default.
@@ -284,7 +287,7 @@ void TMainForm::LayoutControls() {
 // The window goes on while the messenger runs; OnSendDone tells the outcome.
 void TMainForm::Poslat1Click() {
     sender_.Start({tk::GetText(Memo1), tk::GetText(Edit1), tk::IsChecked(RadioButton2), messaging::WindowsDirectory(),
-                   messaging::MessengerBesideProgram()},
+                   messaging::MessengerBesideProgram(tk::Application::ExeName())},
                   Handle());
     ShowHint();
 }
@@ -294,7 +297,7 @@ LRESULT TMainForm::OnSendDone() {
     const messaging::SendOutcome outcome = sender_.Finish();
     ShowHint();
     if (MainMenu1.Checked(IDM_VYMAZAT)) messaging::ClearAfterDelivery(Memo1, outcome);
-    messaging::ReportOutcome(outcome);
+    messaging::ReportOutcome(Program(), outcome);
     return 0;
 }
 
@@ -312,19 +315,20 @@ void TMainForm::Ukladatnastaveni1Click() { FlipOption(IDM_UKLADAT_NASTAVENI); }
 
 void TMainForm::Poslednizpravu1Click() { FlipOption(IDM_POSLEDNI_ZPRAVU); }
 
-void TMainForm::Spoustetswindows1Click() { shell::ToggleStartAtLogon(MarkOf(MainMenu1, IDM_SPOUSTET)); }
+void TMainForm::Spoustetswindows1Click() { shell::ToggleStartAtLogon(Program(), MarkOf(MainMenu1, IDM_SPOUSTET)); }
 
-void TMainForm::Pridatzastupce1Click() { shell::WriteStartMenuShortcut(); }
+void TMainForm::Pridatzastupce1Click() { shell::WriteStartMenuShortcut(Program()); }
 
 // The program quits whether or not everything could be removed.
 void TMainForm::Odstranitzregistru1Click() {
-    shell::RemoveRegistryEntries(*store_, MarkOf(MainMenu1, IDM_SPOUSTET), MarkOf(MainMenu1, IDM_UKLADAT_NASTAVENI));
+    shell::RemoveRegistryEntries(Program(), *store_, MarkOf(MainMenu1, IDM_SPOUSTET),
+                                 MarkOf(MainMenu1, IDM_UKLADAT_NASTAVENI));
     Konec1Click();
 }
 
-void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(); }
+void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(tk::Application::Instance().Handle()); }
 
-void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(); }
+void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(tk::Application::Instance().Handle()); }
 
 // With the option on the icon always shows, and minimising hides the program behind it.
 void TMainForm::ApplyTrayOption() {
@@ -349,7 +353,7 @@ void TMainForm::Ulozitjako1Click() { RunFileCommand(true, messaging::SaveMessage
 
 // The dialog proposes the last name; a name is remembered only once its file was read or written.
 void TMainForm::RunFileCommand(bool forSaving, void (*transfer)(HWND editor, const std::string& path)) {
-    const std::string path = messaging::RunFileDialog(LastFileName, forSaving);
+    const std::string path = messaging::RunFileDialog(tk::Application::Instance().Handle(), LastFileName, forSaving);
     if (path.empty()) return;
     transfer(Memo1, path);
     LastFileName = path;

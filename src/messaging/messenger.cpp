@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "messaging/message_format.h"
-#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/handles.h"
 #include "toolkit/message_box.h"
@@ -81,8 +80,8 @@ std::string WindowsDirectory() {
     return std::string(buffer.data(), length);
 }
 
-std::string MessengerBesideProgram() {
-    const std::string path = BesideProgram(tk::Application::ExeName(), kMessengerName);
+std::string MessengerBesideProgram(const std::string& exeName) {
+    const std::string path = BesideProgram(exeName, kMessengerName);
     return IsFile(path) ? path : std::string();
 }
 
@@ -153,9 +152,9 @@ void ClearAfterDelivery(HWND editor, const SendOutcome& outcome) {
     if (outcome.delivered && tk::GetText(editor) == outcome.editorText) tk::SetText(editor, "");
 }
 
-void ReportOutcome(const SendOutcome& outcome) {
+void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome) {
     if (outcome.delivered)
-        tk::ShowMessageBox(outcome.confirmation, tk::Application::Instance().Title(), MB_OK | MB_ICONINFORMATION);
+        program.Tell(outcome.confirmation, MB_OK | MB_ICONINFORMATION);
     else if (!outcome.failure.empty())
         tk::ShowErrorBox(outcome.failure);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "messaging/message_dispatch.h"
+#include "toolkit/owner.h"
 #include "toolkit/timer.h"
 
 namespace messaging {
@@ -23,8 +24,8 @@ inline constexpr UINT WM_SEND_DONE = WM_APP + 0x20;
 
 // The Windows directory as the system reports it, whatever its length.
 std::string WindowsDirectory();
-// The net.exe in the program's own folder, empty when there is none.
-std::string MessengerBesideProgram();
+// The net.exe in the folder of the program file `exeName`, empty when there is none.
+std::string MessengerBesideProgram(const std::string& exeName);
 
 // How a send ended. Neither delivered nor a failure text: there was nothing to report.
 struct SendOutcome {
@@ -71,6 +72,6 @@ private:
 // Empties the editor after a delivery, unless it was given another text meanwhile.
 void ClearAfterDelivery(HWND editor, const SendOutcome& outcome);
 // The confirmation box after a delivery, the error box after a failure.
-void ReportOutcome(const SendOutcome& outcome);
+void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome);
 
 }  // namespace messaging
