@@ -5,7 +5,7 @@ set -eu
 
 # samba, iproute2 and python3: the peers of net.exe's tests, which start them in network
 # namespaces of their own; tshark dissects what net.exe puts on the wire there. clang and libclang-rt-14-dev: libFuzzer, for `make fuzz`.
-pkgs="g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 g++ cmake make doctest-dev wine wine32:i386 wine64 fonts-wine xvfb xauth locales imagemagick x11-apps
+pkgs="g++-mingw-w64-i686-win32 g++-mingw-w64-x86-64-win32 g++ cmake make doctest-dev wine wine32:i386 wine64 fonts-wine xvfb xauth locales imagemagick x11-apps x11-utils
       samba iproute2 python3 tshark clang libclang-rt-14-dev"
 
 missing=""

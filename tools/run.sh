@@ -33,7 +33,23 @@ fi
 
 "$PW_WINE" "$exe" </dev/null >/dev/null 2>&1 &
 pid=$!
-sleep 4
+# Waits (up to a minute: a fresh prefix is slow) until a window of the program is on the screen.
+shown() {
+    xwininfo -display "$DISPLAY" -root -tree 2>/dev/null | grep -o '^ *0x[0-9a-f]* "[^"]*Pebblewire[^"]*"' |
+        awk '{print $1}' | while read -r id; do
+            xwininfo -display "$DISPLAY" -id "$id" 2>/dev/null | grep -q 'IsViewable' && echo "$id"
+        done | grep -q .
+}
+tries=0
+until shown; do
+    tries=$((tries + 1))
+    if [ "$tries" -ge 600 ] || ! kill -0 "$pid" 2>/dev/null; then
+        echo "No window of Pebblewire appeared; the screenshot shows what there is" >&2
+        break
+    fi
+    sleep 0.1
+done
+sleep 1  # lets the window paint
 shot=$root/build/pebblewire-screenshot.png
 import -display "$DISPLAY" -window root "$shot"
 echo "Screenshot of the running program: $shot"

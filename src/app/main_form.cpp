@@ -1,6 +1,5 @@
 #include "app/main_form.h"
 
-#include <stdexcept>
 #include <string>
 
 #include "app/command_line.h"
@@ -28,16 +27,10 @@ constexpr char kCaption[] = "Brantel Pebblewire pro Windows 2000/NT";
 constexpr char kTrayHint[] = "Brantel Pebblewire";
 constexpr char kEscape = 27;
 
-// A command id that reaches the window without a handler: never silently dropped.
-class UnhandledCommand : public std::runtime_error {
-public:
-    explicit UnhandledCommand(Command command)
-        : std::runtime_error("Příkaz " + std::to_string(unsigned(command)) + " zatím nemá obsluhu") {}
-};
+// The program as the subsystems that act for it see it.
+tk::Owner Program() { return tk::Application::Instance().AsOwner(); }
 
 }  // namespace
-
-TMainForm::TMainForm() = default;
 
 TMainForm::~TMainForm() {
     tk::Application::Instance().SetOnHint(nullptr);
@@ -70,7 +63,7 @@ bool TMainForm::Create() {
 // notification: the icon is absent until the options say otherwise.
 void TMainForm::CreateComponents() {
     BuildTrayMenu(PopupTray, [this](Command command) { RunCommand(command); });
-    TrayIcon1 = std::make_unique<trayicon::TCoolTrayIcon>(this);
+    TrayIcon1 = std::make_unique<trayicon::TCoolTrayIcon>(tk::Application::Instance(), this);
     TrayIcon1->SetCycleInterval(0);
     TrayIcon1->SetHint(kTrayHint);
     TrayIcon1->SetShowHint(true);
@@ -100,7 +93,7 @@ void TMainForm::FormCreate() {
     }
     ApplyTrayOption();
     ApplyMinimizedStart();
-    lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
+    lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), tk::Application::ExeName());
 }
 
 // A failed save is reported, and costs neither the marker nor the last message.
@@ -122,7 +115,7 @@ void TMainForm::LayoutControls() {
 
 // The window goes on while the messenger runs; OnSendDone tells the outcome.
 void TMainForm::Poslat1Click() {
-    sender_.Start(Controls.Memo1.Text(), Controls.Recipient.Target(), Handle());
+    sender_.Start(Program(), Controls.Memo1.Text(), Controls.Recipient.Target(), Handle());
     ShowHint();
 }
 
@@ -130,7 +123,7 @@ void TMainForm::Poslat1Click() {
 LRESULT TMainForm::OnSendDone() {
     const messaging::SendOutcome outcome = sender_.Finish();
     ShowHint();
-    messaging::ReportOutcome(outcome, Controls.Memo1, MainMenu1.Checked(IDM_VYMAZAT));
+    messaging::ReportOutcome(Program(), outcome, Controls.Memo1, MainMenu1.Checked(IDM_VYMAZAT));
     return 0;
 }
 
@@ -143,18 +136,18 @@ void TMainForm::Vymazat1Click() { FlipOption(IDM_VYMAZAT); }
 void TMainForm::Zaviratdotraybaru1Click() { FlipOption(IDM_ZAVIRAT_DO_TRAYBARU); }
 void TMainForm::Ukladatnastaveni1Click() { FlipOption(IDM_UKLADAT_NASTAVENI); }
 void TMainForm::Poslednizpravu1Click() { FlipOption(IDM_POSLEDNI_ZPRAVU); }
-void TMainForm::Spoustetswindows1Click() { shell::ToggleStartAtLogon(MainMenu1.Mark(IDM_SPOUSTET)); }
-void TMainForm::Pridatzastupce1Click() { shell::WriteStartMenuShortcut(); }
+void TMainForm::Spoustetswindows1Click() { shell::ToggleStartAtLogon(Program(), MainMenu1.Mark(IDM_SPOUSTET)); }
+void TMainForm::Pridatzastupce1Click() { shell::WriteStartMenuShortcut(Program()); }
 
 // The program quits whether or not everything could be removed.
 void TMainForm::Odstranitzregistru1Click() {
-    shell::RemoveRegistryEntries(settings_.Store(), MainMenu1.Mark(IDM_SPOUSTET),
+    shell::RemoveRegistryEntries(Program(), settings_.Store(), MainMenu1.Mark(IDM_SPOUSTET),
                                  MainMenu1.Mark(IDM_UKLADAT_NASTAVENI));
     Konec1Click();
 }
 
-void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(); }
-void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(); }
+void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(tk::Application::Instance().Handle()); }
+void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(tk::Application::Instance().Handle()); }
 
 // With the option on the icon always shows, and minimising hides the program behind it.
 void TMainForm::ApplyTrayOption() {
@@ -177,7 +170,7 @@ void TMainForm::Ulozitjako1Click() { RunFileCommand(true, messaging::SaveMessage
 
 // The dialog proposes the last name; a name is remembered only once its file was read or written.
 void TMainForm::RunFileCommand(bool forSaving, void (*transfer)(HWND editor, const std::string& path)) {
-    const std::string path = messaging::RunFileDialog(LastFileName, forSaving);
+    const std::string path = messaging::RunFileDialog(tk::Application::Instance().Handle(), LastFileName, forSaving);
     if (path.empty()) return;
     transfer(Controls.Memo1, path);
     LastFileName = path;
@@ -232,11 +225,7 @@ void TMainForm::FormCloseQuery(bool& canClose) {
     TrayIcon1->SetIconVisible(true);
 }
 
-void TMainForm::RunCommand(Command command) {
-    const CommandSpec* row = FindCommand(command);
-    if (!row || !row->handler) throw UnhandledCommand(command);
-    (this->*row->handler)();
-}
+void TMainForm::RunCommand(Command command) { (this->*HandlerOf(command))(); }
 
 // While a message is on its way the status line says so instead.
 void TMainForm::ShowHint() {

@@ -23,7 +23,7 @@ namespace app {
 
 class TMainForm : public tk::Form {
 public:
-    TMainForm();
+    TMainForm() = default;
     ~TMainForm() override;
 
     // Creates the window and its controls and runs FormCreate; false when Windows refuses.

@@ -22,7 +22,9 @@ settings::SessionWindow MainSettingsWindow(HWND form, MainMenu& menu, MainContro
         controls.Recipient.Restore(store, loaded);
         bars.Restore(store, loaded);
     };
-    window.repair = [&menu](settings::SettingsStore& store) { shell::RepairAfterMove(store, menu.Mark(IDM_SPOUSTET)); };
+    window.repair = [&menu](settings::SettingsStore& store) {
+        shell::RepairAfterMove(tk::Application::Instance().AsOwner(), store, menu.Mark(IDM_SPOUSTET));
+    };
     window.record = [&controls, &bars](settings::WindowValues& values) {
         controls.Recipient.Record(values);
         bars.Record(values);

@@ -6,7 +6,6 @@
 
 #include "dialogs/about_texts.h"
 #include "dialogs/memory_figures.h"
-#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handles.h"
@@ -82,9 +81,9 @@ SIZE TextSize(HWND label) {
     return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-void OpenLink(std::string_view scheme, std::string_view address, int showCommand) {
+void OpenLink(HWND owner, std::string_view scheme, std::string_view address, int showCommand) {
     const std::string target = std::string(scheme).append(address);
-    ShellExecuteA(tk::Application::Instance().Handle(), "open", target.c_str(), nullptr, nullptr, showCommand);
+    ShellExecuteA(owner, "open", target.c_str(), nullptr, nullptr, showCommand);
 }
 
 HCURSOR HandCursor() {
@@ -169,9 +168,9 @@ COLORREF TAboutBox::TextColor(HWND control) const {
     return IsLink(control) ? kLinkColour : ModalDialog::TextColor(control);
 }
 
-void TAboutBox::Label11Click() { OpenLink(kWebScheme, kMakerWeb, SW_SHOWMAXIMIZED); }
-void TAboutBox::Label7Click() { OpenLink(kWebScheme, kAuthorWeb, SW_SHOWMAXIMIZED); }
-void TAboutBox::Label12Click() { OpenLink(kMailScheme, kAuthorMail, SW_SHOW); }
+void TAboutBox::Label11Click() { OpenLink(Owner(), kWebScheme, kMakerWeb, SW_SHOWMAXIMIZED); }
+void TAboutBox::Label7Click() { OpenLink(Owner(), kWebScheme, kAuthorWeb, SW_SHOWMAXIMIZED); }
+void TAboutBox::Label12Click() { OpenLink(Owner(), kMailScheme, kAuthorMail, SW_SHOW); }
 
 LRESULT TAboutBox::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (HIWORD(wParam) == STN_CLICKED)

@@ -62,6 +62,6 @@ private:
 };
 
 // Oprogramu1Click's work: a new About box, shown modally and freed.
-inline void ShowAboutBox() { RunFresh<TAboutBox>(); }
+inline void ShowAboutBox(HWND owner) { RunFresh<TAboutBox>(owner); }
 
 }  // namespace dialogs

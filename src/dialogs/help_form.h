@@ -24,6 +24,6 @@ private:
 };
 
 // Obsahnapovedy1Click's work: a new help window, shown modally and freed.
-inline void ShowHelpForm() { RunFresh<THelpForm>(); }
+inline void ShowHelpForm(HWND owner) { RunFresh<THelpForm>(owner); }
 
 }  // namespace dialogs

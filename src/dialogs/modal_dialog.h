@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
 
@@ -41,6 +40,8 @@ protected:
     // Runs once the window's font is on every control.
     virtual void FormCreate() {}
     virtual COLORREF TextColor(HWND) const { return GetSysColor(COLOR_WINDOWTEXT); }
+    // The window the dialog was created for.
+    HWND Owner() const { return GetWindow(Handle(), GW_OWNER); }
 
     // Destroys the window while the derived object's fonts and icons still exist.
     void DestroyHandle();
@@ -57,11 +58,11 @@ private:
     int modalResult_ = 0;
 };
 
-// Creates a new dialog owned by the application window, runs it modally and frees it.
+// Creates a new dialog owned by `owner`, runs it modally and frees it.
 template <typename Dialog>
-int RunFresh() {
+int RunFresh(HWND owner) {
     Dialog dialog;
-    return dialog.Create(tk::Application::Instance().Handle()) ? dialog.ShowModal() : IDCANCEL;
+    return dialog.Create(owner) ? dialog.ShowModal() : IDCANCEL;
 }
 
 }  // namespace dialogs

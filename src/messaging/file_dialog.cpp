@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <stdexcept>
 
-#include "toolkit/application.h"
 #include "toolkit/message_box.h"
 
 namespace messaging {
@@ -42,12 +41,12 @@ FileDialogFunction FileDialog(bool forSaving) {
 }
 }  // namespace
 
-std::string RunFileDialog(const std::string& InitialName, bool ForSaving) {
+std::string RunFileDialog(HWND owner, const std::string& InitialName, bool ForSaving) {
     char name[kNameCapacity + 1] = {};
     InitialName.copy(name, kNameCapacity);
     OPENFILENAMEA record{};
     record.lStructSize = kRecordSize;
-    record.hwndOwner = tk::Application::Instance().Handle();
+    record.hwndOwner = owner;
     record.lpstrFilter = ForSaving ? kSaveFilter : kOpenFilter;
     record.lpstrFile = name;
     record.nMaxFile = kNameCapacity;

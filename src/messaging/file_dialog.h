@@ -1,13 +1,15 @@
 // The system's open and save dialogs for message text files.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 namespace messaging {
 
-// Shows the open dialog (ForSaving false) or the save dialog (true), owned by the application
-// window and proposing InitialName; the chosen full path, or empty when the user cancelled or the
+// Shows the open dialog (ForSaving false) or the save dialog (true), owned by `owner` and
+// proposing InitialName; the chosen full path, or empty when the user cancelled or the
 // dialog failed.
-std::string RunFileDialog(const std::string& InitialName, bool ForSaving);
+std::string RunFileDialog(HWND owner, const std::string& InitialName, bool ForSaving);
 
 }  // namespace messaging

@@ -1,7 +1,6 @@
 #include "messaging/message_file.h"
 
 #include "messaging/message_format.h"
-#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/handles.h"
 
@@ -87,12 +86,11 @@ void LoadMessage(HWND editor, const std::string& path) {
 
 void SaveMessage(HWND editor, const std::string& path) { WriteMessageFile(path, tk::GetText(editor)); }
 
-std::string LastMessagePath() { return LastMessageFileName(tk::Application::ExeName()); }
-
-void LastMessage::Load(HWND editor, bool on) {
+void LastMessage::Load(HWND editor, bool on, const std::string& exeName) {
     state_ = State::LookedAt;
+    path_ = LastMessageFileName(exeName);
     if (!on) return;
-    const std::string path = LastMessagePath();
+    const std::string& path = path_;
     try {
         LoadMessage(editor, path);
     } catch (const std::exception&) {
@@ -105,9 +103,9 @@ void LastMessage::Load(HWND editor, bool on) {
 void LastMessage::Keep(HWND editor, bool on) const {
     if (state_ == State::NotLookedAt) return;
     if (!on)
-        DeleteFileA(LastMessagePath().c_str());
+        DeleteFileA(path_.c_str());
     else if (state_ != State::Unread || !tk::GetText(editor).empty())
-        SaveMessage(editor, LastMessagePath());
+        SaveMessage(editor, path_);
 }
 
 WriteFileProc SetWriteFileProc(WriteFileProc proc) {

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "messaging/message_format.h"
-#include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/handles.h"
 #include "toolkit/message_box.h"
@@ -82,8 +81,8 @@ std::string WindowsDirectory() {
     return std::string(buffer.data(), length);
 }
 
-std::string MessengerBesideProgram() {
-    const std::string path = BesideProgram(tk::Application::ExeName(), kMessengerName);
+std::string MessengerBesideProgram(const std::string& exeName) {
+    const std::string path = BesideProgram(exeName, kMessengerName);
     return IsFile(path) ? path : std::string();
 }
 
@@ -91,13 +90,13 @@ Sender::Sender() : timer_([this] { Poll(); }) { timer_.SetInterval(kPollMs); }
 
 Sender::~Sender() = default;
 
-void Sender::Start(std::string editorText, const SendTarget& target, HWND window) {
+void Sender::Start(const tk::Owner& program, std::string editorText, const SendTarget& target, HWND window) {
     if (run_) {
         status_ = kStillSending;
         return;
     }
-    const SendPlan plan =
-        PlanSend({editorText, target.fieldText, target.workgroupMode, WindowsDirectory(), MessengerBesideProgram()});
+    const SendPlan plan = PlanSend({editorText, target.fieldText, target.workgroupMode, WindowsDirectory(),
+                                    MessengerBesideProgram(program.exeName)});
     if (!FitsCommandLine(plan)) throw LaunchError("Zprávu se nepodařilo odeslat: je příliš dlouhá.");
     // First, while nothing has started: a timer the system refuses stops the send here.
     timer_.SetEnabled(true);
@@ -151,10 +150,10 @@ SendOutcome Sender::Finish() {
     return outcome;
 }
 
-void ReportOutcome(const SendOutcome& outcome, HWND editor, bool clearEditor) {
+void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND editor, bool clearEditor) {
     if (clearEditor && outcome.delivered && tk::GetText(editor) == outcome.editorText) tk::SetText(editor, "");
     if (outcome.delivered)
-        tk::ShowMessageBox(outcome.confirmation, tk::Application::Instance().Title(), MB_OK | MB_ICONINFORMATION);
+        program.Tell(outcome.confirmation, MB_OK | MB_ICONINFORMATION);
     else if (!outcome.failure.empty())
         tk::ShowErrorBox(outcome.failure);
 }

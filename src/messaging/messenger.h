@@ -9,6 +9,7 @@
 #include <string>
 
 #include "messaging/message_dispatch.h"
+#include "toolkit/owner.h"
 #include "toolkit/timer.h"
 
 namespace messaging {
@@ -23,8 +24,8 @@ inline constexpr UINT WM_SEND_DONE = WM_APP + 0x20;
 
 // The Windows directory as the system reports it, whatever its length.
 std::string WindowsDirectory();
-// The net.exe in the program's own folder, empty when there is none.
-std::string MessengerBesideProgram();
+// The net.exe in the folder of the program file `exeName`, empty when there is none.
+std::string MessengerBesideProgram(const std::string& exeName);
 
 // How a send ended. Neither delivered nor a failure text: there was nothing to report.
 struct SendOutcome {
@@ -47,11 +48,11 @@ public:
     // What the status line says while a send is on its way.
     const std::string& Status() const { return status_; }
 
-    // Starts the messenger this system offers for the editor's text and the target; `window` gets
-    // WM_SEND_DONE when it is over. While a send is on its way another is refused and the status
-    // says so. Throws LaunchError when the messenger cannot start or the message does not fit its
-    // command line.
-    void Start(std::string editorText, const SendTarget& target, HWND window);
+    // Starts the messenger that `program`'s system offers for the editor's text and the target;
+    // `window` gets WM_SEND_DONE when it is over. While a send is on its way another is refused
+    // and the status says so. Throws LaunchError when the messenger cannot start or the message
+    // does not fit its command line.
+    void Start(const tk::Owner& program, std::string editorText, const SendTarget& target, HWND window);
     // After WM_SEND_DONE: how the send ended; the sender is free again.
     SendOutcome Finish();
 
@@ -71,6 +72,6 @@ private:
 
 // The confirmation box after a delivery, the error box after a failure. With `clearEditor`, a
 // delivery first empties the editor, unless it was given another text meanwhile.
-void ReportOutcome(const SendOutcome& outcome, HWND editor, bool clearEditor);
+void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND editor, bool clearEditor);
 
 }  // namespace messaging

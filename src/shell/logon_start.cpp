@@ -6,29 +6,27 @@
 #include "shell/integration_texts.h"
 #include "shell/run_value.h"
 #include "shell/shell_link.h"
-#include "toolkit/application.h"
-#include "toolkit/message_box.h"
 
 namespace shell {
 
 namespace {
 // Writes or deletes the value. A Run key that cannot be opened is left to the caller's check.
-void WriteRunValue(bool on) {
+void WriteRunValue(const tk::Owner& program, bool on) {
     const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kRunKey);
     if (!key) return;
     if (!on) {
         RegDeleteValueA(key.Get(), kRunValueName);
         return;
     }
-    const std::string data = RunValueData(ProgramPath());
+    const std::string data = RunValueData(ProgramPath(program));
     if (RegSetValueExA(key.Get(), kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                        DWORD(data.size() + 1)) != ERROR_SUCCESS)
         throw settings::SettingsError::SetDataFailed(kRunValueName);
 }
 }  // namespace
 
-std::string ProgramPath() {
-    std::string path = tk::Application::ExeName();
+std::string ProgramPath(const tk::Owner& program) {
+    std::string path = program.exeName;
     if (!path.empty()) CharLowerBuffA(path.data(), DWORD(path.size()));
     return path;
 }
@@ -38,9 +36,9 @@ bool RunValueExists() {
     return tk::RegistryKey::Open(HKEY_CURRENT_USER, kRunKey, KEY_QUERY_VALUE).HasValue(kRunValueName);
 }
 
-void SetStartAtLogon(const CheckMark& mark, bool on) {
+void SetStartAtLogon(const tk::Owner& program, const CheckMark& mark, bool on) {
     try {
-        WriteRunValue(on);
+        WriteRunValue(program, on);
     } catch (...) {
         mark.setChecked(RunValueExists());
         throw;
@@ -49,15 +47,16 @@ void SetStartAtLogon(const CheckMark& mark, bool on) {
     const bool exists = RunValueExists();
     mark.setChecked(exists);
     if (exists != on)
-        tk::ShowMessageBox(on ? kRunValueNotWritten : kRunValueNotRemoved, tk::Application::Instance().Title(),
-                           MB_OK | MB_ICONERROR);
+        program.Tell(on ? kRunValueNotWritten : kRunValueNotRemoved, MB_OK | MB_ICONERROR);
 }
 
-void ToggleStartAtLogon(const CheckMark& mark) { SetStartAtLogon(mark, !mark.checked()); }
+void ToggleStartAtLogon(const tk::Owner& program, const CheckMark& mark) {
+    SetStartAtLogon(program, mark, !mark.checked());
+}
 
-void WriteStartMenuShortcut() {
+void WriteStartMenuShortcut(const tk::Owner& program) {
     CreateShortcut(ShellFolderKind::Programs, "", true, kStartMenuShortcutName, kStartMenuDescription,
-                   "\"" + ProgramPath() + "\"", "", "", ShortcutWindowState::Normal);
+                   "\"" + ProgramPath(program) + "\"", "", "", ShortcutWindowState::Normal);
 }
 
 bool StartMenuShortcutExists() { return ShortcutExists(ShellFolderKind::Programs, "", kStartMenuShortcutName); }

@@ -5,8 +5,6 @@
 #include <string>
 
 #include "shell/integration_texts.h"
-#include "toolkit/application.h"
-#include "toolkit/message_box.h"
 
 namespace shell {
 
@@ -18,15 +16,15 @@ bool SectionExists() {
 }
 }  // namespace
 
-void RemoveRegistryEntries(settings::SettingsStore& store, const CheckMark& logonStart, const CheckMark& saveAtClose) {
-    if (logonStart.checked()) SetStartAtLogon(logonStart, false);
+void RemoveRegistryEntries(const tk::Owner& program, settings::SettingsStore& store, const CheckMark& logonStart,
+                           const CheckMark& saveAtClose) {
+    if (logonStart.checked()) SetStartAtLogon(program, logonStart, false);
     store.DropSection(settings::kSection);
     saveAtClose.setChecked(false);
-    const std::string& title = tk::Application::Instance().Title();
     if (SectionExists())
-        tk::ShowMessageBox(kSettingsNotRemoved, title, MB_OK | MB_ICONERROR);
+        program.Tell(kSettingsNotRemoved, MB_OK | MB_ICONERROR);
     else if (!logonStart.checked())  // else the Run value stayed, and the switch has said so
-        tk::ShowMessageBox(kRegistryCleaned, title, MB_OK | MB_ICONWARNING);
+        program.Tell(kRegistryCleaned, MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace shell

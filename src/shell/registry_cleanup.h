@@ -11,6 +11,7 @@ namespace shell {
 // exit. Then tells the user that everything is gone, or in an error box that the settings key
 // stayed; a Run value that stayed has been reported by the switch. The Start-menu shortcut stays.
 // The caller quits afterwards.
-void RemoveRegistryEntries(settings::SettingsStore& store, const CheckMark& logonStart, const CheckMark& saveAtClose);
+void RemoveRegistryEntries(const tk::Owner& program, settings::SettingsStore& store, const CheckMark& logonStart,
+                           const CheckMark& saveAtClose);
 
 }  // namespace shell

@@ -4,27 +4,25 @@
 
 #include "shell/integration_texts.h"
 #include "shell/run_value.h"
-#include "toolkit/application.h"
-#include "toolkit/message_box.h"
 
 namespace shell {
 
-void RepairAfterMove(settings::SettingsStore& store, const CheckMark& logonStart) {
-    const std::string path = ProgramPath();
+void RepairAfterMove(const tk::Owner& program, settings::SettingsStore& store, const CheckMark& logonStart) {
+    const std::string path = ProgramPath(program);
     const PathCheck check = CheckProgramPath(store.LoadText(settings::kSection, settings::kPathFilename, ""), path);
     if (check == PathCheck::Unchanged) return;
     if (check == PathCheck::Moved) {
         // Off, then on again: the value is written anew with the new path.
         if (logonStart.checked()) {
-            SetStartAtLogon(logonStart, false);
-            SetStartAtLogon(logonStart, true);
+            SetStartAtLogon(program, logonStart, false);
+            SetStartAtLogon(program, logonStart, true);
         }
         // Where the old shortcut pointed does not matter: it is the program's own.
-        if (StartMenuShortcutExists()) WriteStartMenuShortcut();
+        if (StartMenuShortcutExists()) WriteStartMenuShortcut(program);
     }
     store.StoreText(settings::kSection, settings::kPathFilename, path);
     if (check == PathCheck::Moved)
-        tk::ShowMessageBox(kProgramMoved, tk::Application::Instance().Title(), MB_OK | MB_ICONINFORMATION);
+        program.Tell(kProgramMoved, MB_OK | MB_ICONINFORMATION);
 }
 
 }  // namespace shell

@@ -10,6 +10,6 @@ namespace shell {
 // Run value (if start at log-on is on) and an existing Start-menu shortcut at the new path,
 // records it and tells the user. An error stops the check before the path is recorded, so that
 // the next start tries again.
-void RepairAfterMove(settings::SettingsStore& store, const CheckMark& logonStart);
+void RepairAfterMove(const tk::Owner& program, settings::SettingsStore& store, const CheckMark& logonStart);
 
 }  // namespace shell

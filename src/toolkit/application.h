@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "toolkit/hints.h"
+#include "toolkit/owner.h"
 #include "toolkit/window.h"
 
 namespace tk {
@@ -30,6 +31,8 @@ public:
     bool Initialize(const std::string& title);
 
     const std::string& Title() const { return title_; }
+    // The application window, title and program file, for a subsystem that acts for the program.
+    Owner AsOwner() const { return {Handle(), title_, ExeName()}; }
     void SetTitle(const std::string& title);
 
     Form* MainForm() const { return mainForm_; }

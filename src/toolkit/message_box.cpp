@@ -4,6 +4,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/error_text.h"
+#include "toolkit/owner.h"
 
 namespace tk {
 
@@ -28,12 +29,19 @@ BOOL CALLBACK ModalScope::Collect(HWND window, LPARAM scope) {
     return TRUE;
 }
 
-int ShowMessageBox(std::string_view text, std::string_view caption, UINT flags) {
-    HWND owner = Application::Instance().Handle();
+namespace {
+int ShowBoxOver(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
     ModalScope modal(owner);
     const std::string textZ(text), captionZ(caption);
     return MessageBoxA(owner, textZ.c_str(), captionZ.c_str(), flags);
 }
+}  // namespace
+
+int ShowMessageBox(std::string_view text, std::string_view caption, UINT flags) {
+    return ShowBoxOver(Application::Instance().Handle(), text, caption, flags);
+}
+
+int Owner::Tell(std::string_view text, UINT flags) const { return ShowBoxOver(window, text, caption, flags); }
 
 void ShowErrorBox(std::string_view message) {
     ShowMessageBox(ErrorBoxText(message), Application::Instance().Title(), MB_OK | MB_ICONERROR);

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "toolkit/application.h"
 
 namespace trayicon {
 
@@ -11,8 +10,8 @@ constexpr UINT kIconDataFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 constexpr char kTaskbarCreated[] = "TaskbarCreated";
 }  // namespace
 
-TCoolTrayIcon::TCoolTrayIcon(tk::Component* owner, bool designing)
-    : tk::Component(owner, designing), taskbarCreated_(RegisterWindowMessageA(kTaskbarCreated)) {
+TCoolTrayIcon::TCoolTrayIcon(tk::Application& application, tk::Component* owner, bool designing)
+    : tk::Component(owner, designing), application_(application), taskbarCreated_(RegisterWindowMessageA(kTaskbarCreated)) {
     iconData.cbSize = kIconDataSize;
     window_ = std::make_unique<tk::UtilityWindow>(
         [this](UINT m, WPARAM w, LPARAM l) { return IconWindowProc(m, w, l); }, kWindowClass);
@@ -135,9 +134,8 @@ void TCoolTrayIcon::DoCycle() {
 void TCoolTrayIcon::Loaded() {
     tk::Component::Loaded();
     if (startMinimized_ && !Designing()) {
-        tk::Application& application = tk::Application::Instance();
-        application.SetShowMainForm(false);
-        ShowWindow(application.Handle(), SW_HIDE);
+        application_.SetShowMainForm(false);
+        ShowWindow(application_.Handle(), SW_HIDE);
     }
     UpdateIcon();
     SetIconVisible(iconVisible_);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "toolkit/application.h"
 #include "toolkit/component.h"
 #include "toolkit/icon.h"
 #include "toolkit/image_list.h"
@@ -33,8 +34,8 @@ public:
     static constexpr char kWindowClass[] = "PebblewireTrayIcon";
 
     // The owner must be a window that exists (std::bad_cast otherwise); it is hooked, as is the
-    // application window, unless the component is in design mode. No shell call is made yet.
-    explicit TCoolTrayIcon(tk::Component* owner, bool designing = false);
+    // window of `application`, unless the component is in design mode. No shell call is made yet.
+    TCoolTrayIcon(tk::Application& application, tk::Component* owner, bool designing = false);
     // Deletes the icon from the notification area first, then lets go of window, timer and hooks.
     ~TCoolTrayIcon() override;
 
@@ -142,6 +143,7 @@ private:
     tk::ImageList* iconList_ = nullptr;
     bool cycleIcons_ = false;
     unsigned cycleInterval_ = 0;
+    tk::Application& application_;
     tk::WindowProcHook applicationHook_;
     tk::WindowProcHook ownerHook_;
     IconData iconData{};

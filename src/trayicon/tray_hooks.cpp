@@ -6,7 +6,6 @@
 #include <stdexcept>
 #include <typeinfo>
 
-#include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/guarded.h"
 
@@ -20,7 +19,7 @@ HWND TCoolTrayIcon::OwnerWindow() const {
 }
 
 void TCoolTrayIcon::HookApplicationWindow() {
-    applicationHook_.Install(tk::Application::Instance().Handle(),
+    applicationHook_.Install(application_.Handle(),
                              [this](UINT m, WPARAM w, LPARAM l) { return ApplicationWindowHook(m, w, l); });
 }
 
@@ -49,14 +48,13 @@ LRESULT TCoolTrayIcon::OwnerWindowHook(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 void TCoolTrayIcon::BringForward() {
-    HWND application = tk::Application::Instance().Handle();
-    ShowWindow(application, SW_RESTORE);
-    SetForegroundWindow(application);
+    ShowWindow(application_.Handle(), SW_RESTORE);
+    SetForegroundWindow(application_.Handle());
     SetForegroundWindow(ownerHook_.Window());
 }
 
 void TCoolTrayIcon::FocusActiveControl() {
-    if (HWND control = tk::Application::Instance().ActiveControl()) SetFocus(control);
+    if (HWND control = application_.ActiveControl()) SetFocus(control);
 }
 
 void TCoolTrayIcon::DoMinimize() {
@@ -65,19 +63,17 @@ void TCoolTrayIcon::DoMinimize() {
 }
 
 void TCoolTrayIcon::ShowMainWindow() {
-    tk::Application& application = tk::Application::Instance();
-    tk::Form* mainForm = application.MainForm();
+    tk::Form* mainForm = application_.MainForm();
     if (!mainForm) return;
-    ShowWindow(application.Handle(), SW_SHOWNORMAL);
+    ShowWindow(application_.Handle(), SW_SHOWNORMAL);
     mainForm->SetVisible(true);
 }
 
 void TCoolTrayIcon::HideMainWindow() {
-    tk::Application& application = tk::Application::Instance();
-    tk::Form* mainForm = application.MainForm();
+    tk::Form* mainForm = application_.MainForm();
     if (!mainForm) return;
     mainForm->SetVisible(false);
-    ShowWindow(application.Handle(), SW_HIDE);
+    ShowWindow(application_.Handle(), SW_HIDE);
 }
 
 }  // namespace trayicon

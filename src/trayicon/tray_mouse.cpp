@@ -2,7 +2,6 @@
 // menu opens at the cursor and a double-click fires the menu's default item.
 #include "trayicon/cool_tray_icon.h"
 
-#include "toolkit/application.h"
 
 namespace trayicon {
 
@@ -68,7 +67,7 @@ void TCoolTrayIcon::ShowPopupAtCursor() {
     if (!popupMenu_ || !popupMenu_->AutoPopup()) return;
     POINT at;
     if (!GetCursorPos(&at)) return;
-    tk::Application::Instance().ProcessMessages();
+    application_.ProcessMessages();
     if (!popupMenu_) return;  // the waiting messages may have taken the menu away
     // The menu closes when the user clicks elsewhere only while our window is in front.
     HWND owner = OwnerWindow();

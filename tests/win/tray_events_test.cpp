@@ -21,7 +21,7 @@ namespace {
 struct Scene {
     OwnerForm owner;
     tk::PopupMenu menu{&owner};
-    TCoolTrayIcon tray{&owner};
+    TCoolTrayIcon tray{App(), &owner};
     std::vector<std::string> events;
     std::unique_ptr<MenuCloser> closer = std::make_unique<MenuCloser>([this](HMENU) { events.push_back("menu"); });
 

@@ -22,7 +22,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0
 struct ListScene {
     OwnerForm owner;
     tk::ImageList list{&owner};
-    TCoolTrayIcon tray{&owner};
+    TCoolTrayIcon tray{App(), &owner};
     explicit ListScene(bool withList = true) {
         App();
         for (COLORREF color : {kRed, kGreen, kBlue}) {
@@ -42,7 +42,7 @@ TEST_CASE("the record the shell gets: the first form (88 bytes, 104 on x86-64), 
     App();
     ShellRecorder shell;
     OwnerForm owner;
-    TCoolTrayIcon tray(&owner);
+    TCoolTrayIcon tray(App(), &owner);
     CHECK(shell.calls.empty());  // construction calls nothing
     tray.SetIconVisible(true);
     REQUIRE(shell.calls.size() == 1);
@@ -76,7 +76,7 @@ TEST_CASE("the tooltip is the hint cut to 63 characters, and empty unless hints 
         CAPTURE(row.name);
         ShellRecorder shell;
         OwnerForm owner;
-        TCoolTrayIcon tray(&owner);
+        TCoolTrayIcon tray(App(), &owner);
         tray.SetHint(std::string(80, 'z'));  // leaves bytes behind if the record were not cleared
         tray.SetShowHint(true);
         tray.SetHint(row.hint);
@@ -127,7 +127,7 @@ TEST_CASE("each property write sends its shell call, whether or not the icon is 
     for (const Row& row : rows) {
         CAPTURE(row.name);
         OwnerForm owner;
-        TCoolTrayIcon tray(&owner);
+        TCoolTrayIcon tray(App(), &owner);
         ShellRecorder shell;
         row.act(tray);
         CHECK(shell.Messages() == row.expected);
@@ -138,7 +138,7 @@ TEST_CASE("the icon is a copy; a new image shows with the next NIM_ADD") {
     App();
     ShellRecorder shell;
     OwnerForm owner;
-    TCoolTrayIcon tray(&owner);
+    TCoolTrayIcon tray(App(), &owner);
     HICON red = SolidIcon(kRed);
     tray.SetIcon(red);
     DestroyIcon(red);  // the component keeps its own copy
@@ -157,7 +157,7 @@ TEST_CASE("the shell's answer is the result and changes nothing else") {
         CAPTURE(answer);
         ShellRecorder shell(answer);
         OwnerForm owner;
-        TCoolTrayIcon tray(&owner);
+        TCoolTrayIcon tray(App(), &owner);
         CHECK(tray.AddIcon() == bool(answer));
         CHECK(tray.IconVisible());
         CHECK(tray.UpdateIcon() == bool(answer));
@@ -241,7 +241,7 @@ TEST_CASE("switching cycling on with interval 0 shows image 0 and never advances
 TEST_CASE("an image list or popup menu of the same owner that goes is let go of") {
     App();
     OwnerForm owner;
-    TCoolTrayIcon tray(&owner);
+    TCoolTrayIcon tray(App(), &owner);
     auto list = std::make_unique<tk::ImageList>(&owner);
     HICON image = SolidIcon(kRed);
     list->AddIcon(image);
@@ -274,7 +274,7 @@ TEST_CASE("the loaded notification: stored IconVisible false leaves the icon abs
         CAPTURE(row.name);
         ShellRecorder shell;
         OwnerForm owner;
-        TCoolTrayIcon tray(&owner);
+        TCoolTrayIcon tray(App(), &owner);
         tray.SetCycleInterval(0);
         tray.SetHint("Brantel Pebblewire");
         tray.SetShowHint(true);
@@ -291,7 +291,7 @@ TEST_CASE("design mode: no shell call unless previewing, no hooks") {
     ShellRecorder shell;
     OwnerForm owner;
     const LONG_PTR ownerProc = GetWindowLongPtrA(owner.Handle(), GWLP_WNDPROC);
-    TCoolTrayIcon tray(&owner, true);
+    TCoolTrayIcon tray(App(), &owner, true);
     CHECK(GetWindowLongPtrA(owner.Handle(), GWLP_WNDPROC) == ownerProc);
     CHECK_FALSE(tray.AddIcon());
     CHECK(tray.IconVisible());

@@ -65,7 +65,7 @@ TEST_CASE("minimising the application hides everything into the icon before the 
             return ownProcedure.CallPrevious(message, wParam, lParam);
         });
         {
-            TCoolTrayIcon tray(&scene.form);
+            TCoolTrayIcon tray(App(), &scene.form);
             tray.SetMinimizeToTray(row.minimizeToTray);
             App().Minimize();
             Pump();
@@ -84,7 +84,7 @@ TEST_CASE("minimising the application hides everything into the icon before the 
 TEST_CASE("ShowMainWindow and HideMainWindow move the main window and the taskbar button together") {
     MainWindowScene scene;
     ShellRecorder shell;
-    TCoolTrayIcon tray(&scene.form);
+    TCoolTrayIcon tray(App(), &scene.form);
     tray.SetIconVisible(true);
     tray.HideMainWindow();
     CHECK_FALSE(IsWindowVisible(scene.form.Handle()));
@@ -100,7 +100,7 @@ TEST_CASE("ShowMainWindow and HideMainWindow move the main window and the taskba
 
 TEST_CASE("ShowMainWindow and HideMainWindow do nothing without a main window") {
     MainWindowScene scene(false);
-    TCoolTrayIcon tray(&scene.form);
+    TCoolTrayIcon tray(App(), &scene.form);
     tray.HideMainWindow();
     CHECK(IsWindowVisible(scene.form.Handle()));
     CHECK(IsWindowVisible(App().Handle()));
@@ -119,7 +119,7 @@ TEST_CASE("the owner shown by its own show call restores the application and com
         MainWindowScene scene(false);
         OwnerForm other;
         std::unique_ptr<TCoolTrayIcon> tray;
-        if (row.hooked) tray = std::make_unique<TCoolTrayIcon>(&scene.form);
+        if (row.hooked) tray = std::make_unique<TCoolTrayIcon>(App(), &scene.form);
         ShowWindow(scene.form.Handle(), SW_HIDE);
         ShowWindow(App().Handle(), SW_MINIMIZE);
         ShowWindow(other.Handle(), SW_SHOW);
@@ -137,7 +137,7 @@ TEST_CASE("destruction deletes the icon first, then lets go of the hidden window
     const LONG_PTR applicationProc = GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC);
     const LONG_PTR ownerProc = GetWindowLongPtrA(owner.Handle(), GWLP_WNDPROC);
     ShellRecorder shell;
-    auto tray = std::make_unique<TCoolTrayIcon>(&owner);
+    auto tray = std::make_unique<TCoolTrayIcon>(App(), &owner);
     const HWND hidden = tray->Handle();
     CHECK(GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC) != applicationProc);
     CHECK(GetWindowLongPtrA(owner.Handle(), GWLP_WNDPROC) != ownerProc);
@@ -164,9 +164,9 @@ TEST_CASE("an owner that is not a window fails construction and leaves no hook b
     App();
     const LONG_PTR applicationProc = GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC);
     tk::Component notAWindow;
-    CHECK_THROWS_AS(TCoolTrayIcon tray(&notAWindow), std::bad_cast);
+    CHECK_THROWS_AS(TCoolTrayIcon tray(App(), &notAWindow), std::bad_cast);
     CHECK(GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC) == applicationProc);
-    TCoolTrayIcon ownerless(nullptr);  // no owner: only the application window is hooked
+    TCoolTrayIcon ownerless(App(), nullptr);  // no owner: only the application window is hooked
     CHECK(GetWindowLongPtrA(App().Handle(), GWLP_WNDPROC) != applicationProc);
 }
 
@@ -184,7 +184,7 @@ TEST_CASE("a notification area created anew gets the icon back, if it was visibl
     for (const Row& row : rows) {
         CAPTURE(row.name);
         OwnerForm owner;
-        TCoolTrayIcon tray(&owner);
+        TCoolTrayIcon tray(App(), &owner);
         tray.SetIconVisible(row.iconVisible);
         ShellRecorder shell;
         SendMessageA(tray.Handle(), taskbarCreated, 0, 0);
@@ -208,7 +208,7 @@ TEST_CASE("StartMinimized hides the application when loaded, and is ignored in d
         CAPTURE(row.name);
         MainWindowScene scene;
         ShellRecorder shell;
-        TCoolTrayIcon tray(&scene.form, row.designing);
+        TCoolTrayIcon tray(App(), &scene.form, row.designing);
         tray.SetStartMinimized(row.startMinimized);
         App().SetShowMainForm(true);
         scene.form.NotifyLoaded();
