@@ -152,9 +152,7 @@ void Print(const std::vector<rel::Row>& rows, DWORD seconds, FILE* out) {
 int main() {
     const DWORD start = GetTickCount();
     // Shortcuts the program writes to "the current drive's root" land on the prefix's C:.
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    SetCurrentDirectoryA(temp);
+    SetCurrentDirectoryA(drv::TempPath("").c_str());
     drv::RecorderLogPath();
     const struct {
         const char* name;
