@@ -33,15 +33,8 @@ std::string Beside(const char* file) {
 
 // Closing ends the program, and the tray option is on for the hidden start.
 bool PrepareSettings() {
-    const std::string path = std::string(settings::kRoot) + "\\" + settings::kSection;
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr))
-        return false;
-    for (const char* name : {settings::kCloseToTraybar, settings::kInTraybar})
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(name == settings::kInTraybar ? "1" : "0"),
-                       2);
-    RegCloseKey(key);
-    return true;
+    return drv::WriteString(drv::kSettingsKey, settings::kCloseToTraybar, "0") &&
+           drv::WriteString(drv::kSettingsKey, settings::kInTraybar, "1");
 }
 
 DWORD FileSize(const std::string& path) {

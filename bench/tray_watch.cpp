@@ -1,13 +1,10 @@
 #include "tray_watch.h"
 
-#include <shellapi.h>
-
 #include "probe.h"
 
 namespace bench {
 
 namespace {
-constexpr UINT kIconId = 1;  // the program's and the baseline's
 constexpr char kToolTipClass[] = "tooltips_class32";
 constexpr DWORD kShellStartWait = 15000;
 
@@ -54,14 +51,6 @@ std::optional<LARGE_INTEGER> TrayWatch::WaitIconAdded(DWORD ms) {
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     }
     return seen;
-}
-
-bool IconPresent(HWND owner) {
-    NOTIFYICONDATAA icon{};
-    icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    icon.hWnd = owner;
-    icon.uID = kIconId;
-    return owner && Shell_NotifyIconA(NIM_MODIFY, &icon);
 }
 
 }  // namespace bench

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "support/driver.h"
+
 namespace bench {
 
 class TrayWatch {
@@ -26,7 +28,6 @@ private:
     HWINEVENTHOOK hook_ = nullptr;
 };
 
-// Whether the shell holds this window's icon: it accepts a change only to an icon it has.
-bool IconPresent(HWND owner);
+using drv::IconPresent;
 
 }  // namespace bench

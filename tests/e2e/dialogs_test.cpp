@@ -13,8 +13,9 @@
 #include "dialogs/help_form.h"
 #include "dialogs/help_text.h"
 #include "dialogs/memory_figures.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 #include "support/recorder_log.h"
+#include "toolkit/handles.h"
 
 namespace {
 
@@ -57,35 +58,26 @@ HWND OpenAboutBox(const drv::Program& program, HWND form) {
 // HKEY_CLASSES_ROOT from the machine's classes alone, so that is where the command goes.
 class ProtocolRecorder {
 public:
-    explicit ProtocolRecorder(const std::string& protocol) : path_(protocol + "\\shell\\open\\command") {
-        if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path_.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key_,
-                            nullptr) != ERROR_SUCCESS)
-            return;
-        char old[1024];
-        DWORD size = sizeof old, type = 0;
-        if (RegQueryValueExA(key_, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS &&
-            type == REG_SZ)
-            previous_.assign(old, size ? size - 1 : 0), hadPrevious_ = true;
-        Set("\"" + drv::DosPath(drv::Env("PW_RECORDER")) + "\" \"%1\"");
+    explicit ProtocolRecorder(const std::string& protocol)
+        : key_(tk::RegistryKey::Create(HKEY_CLASSES_ROOT, (protocol + "\\shell\\open\\command").c_str(),
+                                       KEY_READ | KEY_WRITE)),
+          previous_(key_.ReadRaw(nullptr)) {
+        const std::string command = "\"" + drv::DosPath(drv::Env("PW_RECORDER")) + "\" \"%1\"";
+        Set(REG_SZ, command.c_str(), command.size() + 1);
     }
     ~ProtocolRecorder() {
-        if (!key_) return;
-        if (hadPrevious_)
-            Set(previous_);
+        if (previous_)
+            Set(previous_->type, previous_->bytes.data(), previous_->bytes.size());
         else
-            RegDeleteValueA(key_, nullptr);
-        RegCloseKey(key_);
+            RegDeleteValueA(key_.Get(), nullptr);
     }
 
 private:
-    void Set(const std::string& command) {
-        RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                       DWORD(command.size() + 1));
+    void Set(DWORD type, const void* data, size_t size) const {
+        RegSetValueExA(key_.Get(), nullptr, 0, type, static_cast<const BYTE*>(data), DWORD(size));
     }
-    std::string path_;
-    HKEY key_ = nullptr;
-    std::string previous_;
-    bool hadPrevious_ = false;
+    const tk::RegistryKey key_;
+    const std::optional<tk::RegistryKey::RawValue> previous_;
 };
 
 // A string of the program file's version resource (Czech, Windows-1250 block).
@@ -117,11 +109,8 @@ std::string VersionString(const std::string& file, const char* name) {
 }  // namespace
 
 TEST_CASE("F1 opens the help window from anywhere in the main window; Enter and Esc close it") {
-    drv::ResetUserState();
     drv::Program program;
-    REQUIRE(program.Start());
-    HWND form = program.WaitMainForm();
-    REQUIRE(form);
+    HWND form = drv::StartedFresh(program);
 
     struct Row {
         int focusId;
@@ -160,12 +149,8 @@ TEST_CASE("F1 opens the help window from anywhere in the main window; Enter and 
 }
 
 TEST_CASE("About box: memory figures, version, links with their show commands, Enter and Esc") {
-    drv::ResetUserState();
-    drv::ClearRecorderLog();
     drv::Program program;
-    REQUIRE(program.Start());
-    HWND form = program.WaitMainForm();
-    REQUIRE(form);
+    HWND form = drv::StartedFresh(program);
 
     HWND box = OpenAboutBox(program, form);
     REQUIRE(box);

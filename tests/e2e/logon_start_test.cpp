@@ -13,6 +13,7 @@
 #include "shell/integration_texts.h"
 #include "support/driver.h"
 #include "support/link_file.h"
+#include "toolkit/handles.h"
 
 using namespace app;
 using startup_support::Finally;
@@ -21,28 +22,25 @@ using startup_support::RegistryOverride;
 
 namespace {
 
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+using drv::kRunKey;
 
 std::optional<std::string> RunValue() { return drv::ReadString(kRunKey, "Pebblewire"); }
 std::optional<std::string> StoredPath() { return drv::ReadString(drv::kSettingsKey, "PathFilename"); }
 
 // Values and subkeys of the key, or nothing when it is missing; with `value`, whether that exists.
 std::optional<DWORD> Entries(const char* path, const char* value = nullptr) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    const tk::RegistryKey key = tk::RegistryKey::Open(HKEY_CURRENT_USER, path, KEY_READ);
+    if (!key) return std::nullopt;
     DWORD subkeys = 0, values = 0;
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
-                     nullptr);
-    const bool found = value && RegQueryValueExA(key, value, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return value ? DWORD(found) : subkeys + values;
+    RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr, nullptr,
+                     nullptr, nullptr);
+    return value ? DWORD(key.HasValue(value)) : subkeys + values;
 }
 
 // The user's Programs folder, pointed at a scratch folder for the scenario.
 struct ProgramsFolder {
     std::string path = drv::DosPath(drv::Env("WINEPREFIX") + ".programy");  // beside this tree's prefix
-    RegistryOverride location{HKEY_CURRENT_USER, kShellFolders, "Programs", path};
+    RegistryOverride location{drv::kShellFolders, "Programs", path};
     ~ProgramsFolder() {
         DeleteFileA((path + "\\Pebblewire.lnk").c_str());
         RemoveDirectoryA(path.c_str());
@@ -55,12 +53,6 @@ void Choose(HWND form, int id, bool done = false) {
     DWORD_PTR result = 0;
     if (done) SendMessageTimeoutA(form, WM_COMMAND, id, 0, SMTO_ABORTIFHUNG, drv::kWait, &result);
     if (!done) PostMessageA(form, WM_COMMAND, id, 0);
-}
-
-void MakeRunKey() {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_READ, nullptr, &key, nullptr) == 0)
-        RegCloseKey(key);
 }
 
 // Checks the box the program shows now and answers it; `alone`: no other window of it shows.
@@ -158,11 +150,7 @@ TEST_CASE("a Run value of any type or data sets the mark; an unwritable Run key 
         drv::ResetUserState();
         // Not switched on at the first start: what the command does depends on the mark alone.
         drv::WriteString(drv::kSettingsKey, "SaveAtClose", "0");
-        HKEY key;
-        REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) == 0);
-        RegSetValueExA(key, "Pebblewire", 0, row.type, reinterpret_cast<const BYTE*>(row.data.data()),
-                       DWORD(row.data.size()));
-        RegCloseKey(key);
+        REQUIRE(drv::WriteRaw(kRunKey, "Pebblewire", {row.type, row.data}));
         drv::Program program;
         HWND form = Start(program);
         REQUIRE(form);
@@ -212,7 +200,7 @@ TEST_CASE("the clean-up removes the Run value and the settings, keeps the shortc
         Choose(form, IDM_PRIDAT_ZASTUPCE, true);
         REQUIRE(programs.Link());
         // Without start at log-on the Run key is not even opened: it would be made anew.
-        const Finally runKeyBack(MakeRunKey);
+        const Finally runKeyBack([] { tk::RegistryKey::Create(HKEY_CURRENT_USER, kRunKey, KEY_READ); });
         if (!row.logonStart) {
             Choose(form, IDM_SPOUSTET, true);
             REQUIRE(Entries(kRunKey) == DWORD(0));

@@ -2,18 +2,15 @@
 #include <doctest/doctest.h>
 
 #include "app/commands.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 
 namespace {
 using namespace app;
 }
 
 TEST_CASE("the main window's frame, sizes and focus") {
-    drv::ResetUserState();
     drv::Program program;
-    REQUIRE(program.Start());
-    HWND form = program.WaitMainForm();
-    REQUIRE(form);
+    HWND form = drv::StartedFresh(program);
     HWND edit = drv::ChildById(form, IDC_EDIT1);
     HWND memo = drv::ChildById(form, IDC_MEMO1);
 

@@ -14,7 +14,7 @@
 
 #include "app/commands.h"
 #include "e2e/startup_support.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 
 namespace {
 using namespace app;
@@ -135,8 +135,7 @@ TEST_CASE("open and save go through the system's dialogs, propose the last name 
 TEST_CASE("the last message survives a restart while the option is on at exit, beside the program's own name") {
     const std::string folder = TempFolder("pw-posta"), renamed = folder + "posta.exe";
     REQUIRE(CopyFileA(drv::ProgramPath().c_str(), renamed.c_str(), FALSE));
-    const std::string own = drv::ProgramPath();
-    const std::string kept[] = {own.substr(0, own.size() - 4) + ".sav", folder + "posta.sav"};
+    const std::string kept[] = {drv::LastMessageFile(), drv::LastMessageFile(renamed)};
     startup_support::Finally cleanup([&] {
         for (const std::string& file : {kept[0], kept[1], renamed}) DeleteFileA(file.c_str());
         RemoveDirectoryA(folder.c_str());
@@ -161,9 +160,7 @@ TEST_CASE("the last message survives a restart while the option is on at exit, b
         drv::ResetUserState();
         drv::WriteString(drv::kSettingsKey, "LoadLastMsg", row.onAtStart ? "1" : "0");
         drv::Program program;
-        REQUIRE(program.Start("", -1, row.program ? renamed : ""));
-        HWND form = program.WaitMainForm();
-        REQUIRE(form);
+        HWND form = drv::Started(program, "", row.program ? renamed : "");
         HWND memo = drv::ChildById(form, IDC_MEMO1);
         CHECK(drv::WindowText(memo) == (row.onAtStart ? expected[row.program].value_or("") : ""));
         drv::SetWindowTextOf(memo, row.text);

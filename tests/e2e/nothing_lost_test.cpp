@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/commands.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 
 namespace {
 
@@ -27,19 +27,7 @@ struct Scene {
 
 const char kMessage[] = "Dlouhá rozepsaná zpráva,\r\nkterou nesmí smazat jediná klávesa.";
 
-std::string LastMessageFile() {
-    const std::string program = drv::ProgramPath();
-    return program.substr(0, program.size() - 4) + ".sav";
-}
-
-void WriteDword(const char* name) {
-    HKEY key;
-    const DWORD one = 1;
-    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, drv::kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                            nullptr) == ERROR_SUCCESS);
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
-    RegCloseKey(key);
-}
+using drv::LastMessageFile;
 
 // The caret stays where the user left it; Tab and Shift+Tab pass through the mode button.
 std::string TypeAfterTabbing(HWND form) {
@@ -73,17 +61,12 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
         CAPTURE(what);
         drv::ResetUserState();
         for (const auto& [name, value] : scene.stored) drv::WriteString(drv::kSettingsKey, name, value);
-        if (scene.wrongType) WriteDword(scene.wrongType);
+        if (scene.wrongType) REQUIRE(drv::WriteDword(drv::kSettingsKey, scene.wrongType, 1));
         drv::WriteBytes(LastMessageFile(), kMessage);
 
         drv::Program program;
         REQUIRE(program.Start(scene.arguments));
-        if (scene.wrongType) {
-            const auto box = drv::WaitMessageBox(program);
-            REQUIRE(box);
-            CHECK(box->text == std::string("Invalid data type for '") + scene.wrongType + "'");
-            REQUIRE(drv::AnswerMessageBox(*box, IDOK));
-        }
+        if (scene.wrongType) drv::AnswerTypeError(program, scene.wrongType);
         // A hidden start makes the window without showing it.
         HWND form = program.WaitWindow("PebblewireMainForm", nullptr, !*scene.arguments);
         REQUIRE(form);

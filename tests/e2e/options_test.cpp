@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/commands.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 
 namespace {
 using namespace app;
@@ -34,12 +34,9 @@ TEST_CASE("each option toggle writes its value at once and the next start loads 
     for (const Row& row : rows) {
         const std::string name = row.name;
         CAPTURE(name);
-        drv::ResetUserState();
         {
             drv::Program program;
-            REQUIRE(program.Start());
-            HWND form = program.WaitMainForm();
-            REQUIRE(form);
+            HWND form = drv::StartedFresh(program);
             CHECK_FALSE(StoredOption(row.name));
             CHECK(ToggleAndWait(form, row.command, row.name, row.afterFirstToggle));
             // Toggling close-to-tray off must not keep the quit below from ending the program.
@@ -47,9 +44,7 @@ TEST_CASE("each option toggle writes its value at once and the next start loads 
         }
         // Loaded at the start: toggling again flips the stored state, not the design state.
         drv::Program program;
-        REQUIRE(program.Start());
-        HWND form = program.WaitMainForm();
-        REQUIRE(form);
+        HWND form = drv::Started(program);
         CHECK(StoredOption(row.name) == std::string(row.afterFirstToggle));
         CHECK(ToggleAndWait(form, row.command, row.name, row.afterSecondToggle));
         REQUIRE(drv::Quit(program, form));

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "app/commands.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 #include "support/recorder_log.h"
 
 namespace send {
@@ -26,11 +26,7 @@ struct Session {
 
     // pebblewire.exe of the build, or the program file `exe`.
     explicit Session(const std::string& exe = "") {
-        drv::ResetUserState();
-        drv::ClearRecorderLog();
-        REQUIRE(program.Start("", -1, exe));
-        form = program.WaitMainForm();
-        REQUIRE(form);
+        form = drv::StartedFresh(program, "", exe);
         memo = drv::ChildById(form, app::IDC_MEMO1);
         recipient = drv::ChildById(form, app::IDC_EDIT1);
         person = drv::ChildById(form, app::IDC_RADIOBUTTON1);

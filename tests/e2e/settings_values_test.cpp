@@ -4,13 +4,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <shellapi.h>
-
 #include <map>
 #include <string>
 
 #include "app/commands.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 
 namespace {
 
@@ -19,13 +17,8 @@ enum End { kQuit, kWineSessionEnd, kWindowsSessionEnd };
 
 Values StoredValues() {
     Values values;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, drv::kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
-    char name[256];
-    for (DWORD i = 0, size = sizeof name; !RegEnumValueA(key, i, name, &size, nullptr, nullptr, nullptr, nullptr);
-         ++i, size = sizeof name)
+    for (const auto& [name, raw] : drv::ReadValues(drv::kSettingsKey))
         values[name] = drv::ReadString(drv::kSettingsKey, name).value_or("?");
-    RegCloseKey(key);
     return values;
 }
 
@@ -53,13 +46,7 @@ struct Running {
         }
         return shown;
     }
-    bool IconShown() const {
-        NOTIFYICONDATAA icon{};
-        icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
-        icon.hWnd = program.WaitWindow("PebblewireTrayIcon", nullptr, false);
-        icon.uID = 1;
-        return Shell_NotifyIconA(NIM_MODIFY, &icon) != 0;  // the shell changes only icons it holds
-    }
+    bool IconShown() const { return drv::IconPresent(program.WaitWindow("PebblewireTrayIcon", nullptr, false)); }
     // What the end wrote, then each value it dropped after a "-".
     std::string End(End how) {
         Values before = StoredValues();
@@ -117,21 +104,11 @@ TEST_CASE("a start shows what was stored; a quit, or the session's end, stores w
         CAPTURE(row.end);
         drv::ResetUserState();
         for (const auto& [name, value] : row.stored) drv::WriteString(drv::kSettingsKey, name, value);
-        HKEY key;
-        const DWORD on = 1;
         const bool wrongType = row.stored.contains("InTraybar");
-        if (wrongType && !RegOpenKeyExA(HKEY_CURRENT_USER, drv::kSettingsKey, 0, KEY_SET_VALUE, &key)) {
-            RegSetValueExA(key, "InTraybar", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&on), sizeof on);
-            RegCloseKey(key);
-        }
+        if (wrongType) drv::WriteDword(drv::kSettingsKey, "InTraybar", 1);
         Running running;
         REQUIRE(running.program.Start());
-        if (wrongType) {
-            const auto box = drv::WaitMessageBox(running.program);
-            REQUIRE(box);
-            CHECK(box->text == "Invalid data type for 'InTraybar'");
-            REQUIRE(drv::AnswerMessageBox(*box, IDOK));
-        }
+        if (wrongType) drv::AnswerTypeError(running.program, "InTraybar");
         REQUIRE((running.form = running.program.WaitMainForm()));
         CHECK(running.Shown() == row.placement + std::string(row.rest ? row.rest : design));
         // The tray option as designed, also when loading stopped before it was read: the icon

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "support/driver.h"
+#include "toolkit/handles.h"
 
 namespace startup_support {
 
@@ -29,11 +30,9 @@ private:
 class Locked {
 public:
     explicit Locked(const std::string& path, REGSAM readable = 0) : path_(path) {
-        HKEY key;
-        RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, READ_CONTROL, nullptr, &key, nullptr);
         DWORD size = sizeof saved_;
-        RegGetKeySecurity(key, DACL_SECURITY_INFORMATION, saved_, &size);
-        RegCloseKey(key);
+        RegGetKeySecurity(tk::RegistryKey::Create(HKEY_CURRENT_USER, path.c_str(), READ_CONTROL).Get(),
+                          DACL_SECURITY_INFORMATION, saved_, &size);
         alignas(DWORD) BYTE acl[128];
         InitializeAcl(reinterpret_cast<ACL*>(acl), sizeof acl, ACL_REVISION);
         SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
@@ -51,53 +50,30 @@ public:
 
 private:
     void Set(void* descriptor) const {
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
-        RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor);
-        RegCloseKey(key);
+        if (const tk::RegistryKey key = tk::RegistryKey::Open(HKEY_CURRENT_USER, path_.c_str(), WRITE_DAC))
+            RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, descriptor);
     }
     std::string path_;
     alignas(DWORD) BYTE saved_[1024] = {};
 };
 
-// Sets a text value for the life of the object, then restores it or removes it again.
+// Sets a text value of the user's for the life of the object, then restores it or removes it again.
 class RegistryOverride {
 public:
-    RegistryOverride(HKEY root, const char* path, const char* name, const std::string& value)
-        : root_(root), path_(path), name_(name), saved_(Read()) {
-        Write(value);
+    RegistryOverride(const char* path, const char* name, const std::string& value)
+        : path_(path), name_(name), saved_(drv::ReadString(path, name)) {
+        drv::WriteString(path_, name_, value);
     }
     RegistryOverride(const RegistryOverride&) = delete;
     RegistryOverride& operator=(const RegistryOverride&) = delete;
     ~RegistryOverride() {
         if (saved_)
-            Write(*saved_);
-        else if (HKEY key; RegOpenKeyExA(root_, path_, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-            RegDeleteValueA(key, name_);
-            RegCloseKey(key);
-        }
+            drv::WriteString(path_, name_, *saved_);
+        else
+            drv::DeleteValue(path_, name_);
     }
 
 private:
-    std::optional<std::string> Read() const {
-        HKEY key;
-        if (RegOpenKeyExA(root_, path_, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return std::nullopt;
-        char data[MAX_PATH] = {};
-        DWORD size = sizeof data - 1;
-        const bool found =
-            RegQueryValueExA(key, name_, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size) == ERROR_SUCCESS;
-        RegCloseKey(key);
-        return found ? std::optional<std::string>(data) : std::nullopt;
-    }
-    void Write(const std::string& value) const {
-        HKEY key;
-        if (RegCreateKeyExA(root_, path_, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
-            return;
-        RegSetValueExA(key, name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-        RegCloseKey(key);
-    }
-
-    HKEY root_;
     const char* path_;
     const char* name_;
     std::optional<std::string> saved_;
@@ -106,24 +82,19 @@ private:
 // Signals any change of values or subkeys below a key from now on.
 class RegistryWatch {
 public:
-    explicit RegistryWatch(const char* path) : event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-        RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_NOTIFY, nullptr, &key_, nullptr);
-        watching_ = key_ && RegNotifyChangeKeyValue(key_, TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
-                                                    event_, TRUE) == ERROR_SUCCESS;
-    }
-    RegistryWatch(const RegistryWatch&) = delete;
-    RegistryWatch& operator=(const RegistryWatch&) = delete;
-    ~RegistryWatch() {
-        if (key_) RegCloseKey(key_);
-        CloseHandle(event_);
+    explicit RegistryWatch(const char* path)
+        : key_(tk::RegistryKey::Create(HKEY_CURRENT_USER, path, KEY_NOTIFY)),
+          event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+        watching_ = key_ && RegNotifyChangeKeyValue(key_.Get(), TRUE, REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET,
+                                                    event_.get(), TRUE) == ERROR_SUCCESS;
     }
 
     bool Watching() const { return watching_; }
-    bool Changed() const { return WaitForSingleObject(event_, 0) == WAIT_OBJECT_0; }
+    bool Changed() const { return WaitForSingleObject(event_.get(), 0) == WAIT_OBJECT_0; }
 
 private:
-    HKEY key_ = nullptr;
-    HANDLE event_;
+    tk::RegistryKey key_;
+    tk::KernelHandle event_;
     bool watching_ = false;
 };
 

@@ -12,7 +12,7 @@
 #include "app/command_line.h"
 #include "e2e/startup_support.h"
 #include "app/commands.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 #include "support/recorder_log.h"
 
 using startup_support::Finally;
@@ -23,10 +23,7 @@ using startup_support::WindowCreations;
 
 namespace {
 
-constexpr char kAtom[] = "BRANTEL_PEBBLEWIRE_IS_RUNNING";
 constexpr char kBrantelKey[] = "Software\\Brantel";
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 using namespace app;
 constexpr int kFontHeight = -11;
 constexpr size_t kShowCommandOffset = 0x3C;
@@ -39,28 +36,11 @@ constexpr char kRefusal[] =
     "od Pebblewirea je WinPopup nutný také k přijímání zpráv.\r\rChcete proto vytvořit zástupce programu WinPopup "
     "do nabídky Po spuštění a hned jej spustit, aby vám neunikla žádná zpráva?";
 
-RegistryOverride WindowsVersion(const char* version) { return {HKEY_CURRENT_USER, kAppDefaults, "Version", version}; }
+RegistryOverride WindowsVersion(const char* version) { return {kAppDefaults, "Version", version}; }
 
-bool KeyExists(const char* path) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    RegCloseKey(key);
-    return true;
-}
-
-// Global atoms outlive a killed program in the wineserver; each scenario starts without one.
-void ClearRunningMarker() {
-    for (int i = 0; i < 100; ++i) {
-        const ATOM atom = GlobalFindAtomA(kAtom);
-        if (!atom) return;
-        GlobalDeleteAtom(atom);
-    }
-}
-
-// A first start's user, no running marker, and closing the window ends the program.
-void FreshUser() {
-    drv::ResetUserState();
-    ClearRunningMarker();
+// A first start's user for whom closing the window ends the program.
+void FreshUserCloseQuits() {
+    drv::FreshUser();
     drv::WriteString(drv::kSettingsKey, "CloseToTraybar", "0");
 }
 
@@ -117,7 +97,7 @@ int TextWidth(const char* face, const std::string& sample) {
 
 TEST_CASE("on Windows 98 and ME the program refuses to run and offers WinPopup") {
     const std::string startup = drv::TempPath("pw-startup-test");
-    const RegistryOverride startupFolder(HKEY_CURRENT_USER, kShellFolders, "Startup", startup);
+    const RegistryOverride startupFolder(drv::kShellFolders, "Startup", startup);
     char windows[MAX_PATH];
     GetWindowsDirectoryA(windows, sizeof windows);
     const std::string winPopup = std::string(windows) + "\\Winpopup.exe";
@@ -149,7 +129,7 @@ TEST_CASE("on Windows 98 and ME the program refuses to run and offers WinPopup")
 
             REQUIRE(drv::AnswerMessageBox(*box, yes ? IDYES : IDNO));
             CHECK(program.WaitExit() == DWORD(0));
-            CHECK_FALSE(KeyExists(kBrantelKey));
+            CHECK_FALSE(drv::KeyExists(kBrantelKey));
             if (!yes) {
                 Sleep(500);
                 CHECK(drv::FileNames(startup).empty());
@@ -180,12 +160,10 @@ TEST_CASE("Windows NT 4.0 gets MS Sans Serif, Windows 2000 Tahoma") {
     REQUIRE(TextWidth(rows[0].face, sample) != TextWidth(rows[1].face, sample));
     for (const Row& row : rows) {
         CAPTURE(row.version);
-        FreshUser();
+        FreshUserCloseQuits();
         const RegistryOverride windowsVersion = WindowsVersion(row.version.c_str());
         drv::Program program;
-        REQUIRE(program.Start());
-        HWND form = program.WaitMainForm();
-        REQUIRE(form);
+        HWND form = drv::Started(program);
         HWND memo = drv::ChildById(form, IDC_MEMO1);
         REQUIRE(memo);
         CHECK(LaidOutWidth(memo, sample) == TextWidth(row.face, sample));
@@ -194,34 +172,30 @@ TEST_CASE("Windows NT 4.0 gets MS Sans Serif, Windows 2000 Tahoma") {
 }
 
 TEST_CASE("the running window marks the instance while it lives and the mark goes with it") {
-    FreshUser();
+    FreshUserCloseQuits();
     drv::Program program;
-    REQUIRE(program.Start());
-    HWND form = program.WaitMainForm();
-    REQUIRE(form);
+    HWND form = drv::Started(program);
     HWND application = program.WaitApplicationWindow();
     REQUIRE(application);
-    CHECK(GlobalFindAtomA(kAtom) != 0);
+    CHECK(GlobalFindAtomA(drv::kRunningAtom) != 0);
     CHECK(drv::ReadString(drv::kSettingsKey, "Handle") == std::to_string(reinterpret_cast<INT_PTR>(application)));
     CHECK(Close(program, form));
-    CHECK(GlobalFindAtomA(kAtom) == 0);
+    CHECK(GlobalFindAtomA(drv::kRunningAtom) == 0);
     CHECK_FALSE(drv::ReadString(drv::kSettingsKey, "Handle"));
 }
 
 TEST_CASE("a second start brings the first forward and ends without a window or a registry write") {
-    FreshUser();
+    FreshUserCloseQuits();
     // Minimised on the taskbar, not hidden behind the tray icon.
     drv::WriteString(drv::kSettingsKey, "InTraybar", "0");
     drv::Program first;
-    REQUIRE(first.Start());
-    HWND form = first.WaitMainForm();
+    HWND form = drv::Started(first);
     HWND application = first.WaitApplicationWindow();
-    REQUIRE(form);
     REQUIRE(application);
     PostMessageA(form, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     REQUIRE(drv::WaitUntil([&] { return IsIconic(application) && !IsWindowVisible(form); }));
 
-    const RegistryWatch settings(kBrantelKey), run(kRunKey);
+    const RegistryWatch settings(kBrantelKey), run(drv::kRunKey);
     REQUIRE(settings.Watching());
     REQUIRE(run.Watching());
     RawProcess second;
@@ -243,7 +217,7 @@ TEST_CASE("a second start brings the first forward and ends without a window or 
 
 TEST_CASE("the window watch sees the windows of an ordinary start") {
     // Without this the hand-over's count of zero windows would prove nothing.
-    FreshUser();
+    FreshUserCloseQuits();
     RawProcess process;
     REQUIRE(process.Start(CREATE_SUSPENDED));
     const WindowCreations creations(process.info.dwProcessId);
@@ -251,7 +225,7 @@ TEST_CASE("the window watch sees the windows of an ordinary start") {
     ResumeThread(process.info.hThread);
     CHECK(drv::WaitUntil([&] { return creations.Count() > 0; }));
     drv::KillProcess(process.info.hProcess, process.info.dwProcessId);
-    ClearRunningMarker();
+    drv::ClearRunningMarker();
 }
 
 TEST_CASE("minimized as the first argument, or the show command, starts hidden, minimised or maximised") {
@@ -282,7 +256,7 @@ TEST_CASE("minimized as the first argument, or the show command, starts hidden, 
         CAPTURE(std::string(row.arguments));
         CAPTURE(std::string(row.inTraybar ? row.inTraybar : "absent"));
         CAPTURE(row.showCommand);
-        FreshUser();
+        FreshUserCloseQuits();
         if (row.inTraybar) drv::WriteString(drv::kSettingsKey, "InTraybar", row.inTraybar);
         drv::Program program;
         REQUIRE(program.Start(row.arguments, row.showCommand));
@@ -328,17 +302,16 @@ TEST_CASE("a marker left behind by an instance that is gone does not stop the ne
     };
     for (const Row& row : rows) {
         CAPTURE(std::string(row.name));
-        FreshUser();
+        FreshUserCloseQuits();
         HWND foreign = nullptr;
         if (row.killFirst) {
             drv::Program first;
-            REQUIRE(first.Start());
-            REQUIRE(first.WaitMainForm());
+            drv::Started(first);
             first.Kill();
-            REQUIRE(GlobalFindAtomA(kAtom) != 0);
+            REQUIRE(GlobalFindAtomA(drv::kRunningAtom) != 0);
             REQUIRE(drv::ReadString(drv::kSettingsKey, "Handle"));
         } else {
-            GlobalAddAtomA(kAtom);
+            GlobalAddAtomA(drv::kRunningAtom);
             if (row.foreignWindow) {
                 foreign =
                     CreateWindowExA(0, "STATIC", "cizí", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -356,12 +329,12 @@ TEST_CASE("a marker left behind by an instance that is gone does not stop the ne
                   std::to_string(reinterpret_cast<INT_PTR>(application)));
         if (form) CHECK(Close(next, form));
         if (foreign) DestroyWindow(foreign);
-        ClearRunningMarker();
+        drv::ClearRunningMarker();
     }
 }
 
 TEST_CASE("two starts at the same moment give one running instance") {
-    FreshUser();
+    FreshUserCloseQuits();
     RawProcess one, two;
     REQUIRE(one.Start(0));
     REQUIRE(two.Start(0));
@@ -373,18 +346,13 @@ TEST_CASE("two starts at the same moment give one running instance") {
     CHECK(ended.WaitExit(0) == DWORD(0));
     CHECK_FALSE(running.WaitExit(1000));
     drv::KillProcess(running.info.hProcess, running.info.dwProcessId);
-    ClearRunningMarker();
+    drv::ClearRunningMarker();
 }
 
 TEST_CASE("a box raised while the window is made does not keep a second start waiting") {
-    FreshUser();
+    FreshUserCloseQuits();
     // An option stored as a number: the window's creation stops with the type error box.
-    HKEY key;
-    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, drv::kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
-                            nullptr) == ERROR_SUCCESS);
-    const DWORD one = 1;
-    RegSetValueExA(key, "CloseToTraybar", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
-    RegCloseKey(key);
+    REQUIRE(drv::WriteDword(drv::kSettingsKey, "CloseToTraybar", 1));
     drv::Program first;
     REQUIRE(first.Start());
     const auto box = drv::WaitMessageBox(first);

@@ -15,23 +15,9 @@
 namespace tray_support {
 
 constexpr char kTrayWindowClass[] = "PebblewireTrayIcon";
-constexpr UINT kIconId = 1;
-constexpr DWORD kIconDataSize = NOTIFYICONDATAA_V1_SIZE;
 
-// The shell's record for the program's icon, naming nothing to change.
-inline NOTIFYICONDATAA IconKey(HWND owner) {
-    NOTIFYICONDATAA data{};
-    data.cbSize = kIconDataSize;
-    data.hWnd = owner;
-    data.uID = kIconId;
-    return data;
-}
-
-// Whether the shell holds the icon: it accepts a change only to an icon it has.
-inline bool IconPresent(HWND owner) {
-    NOTIFYICONDATAA data = IconKey(owner);
-    return Shell_NotifyIconA(NIM_MODIFY, &data) != 0;
-}
+using drv::IconKey;
+using drv::IconPresent;
 
 inline HWND Taskbar() { return FindWindowA("Shell_TrayWnd", nullptr); }
 

@@ -15,7 +15,7 @@
 
 #include "app/commands.h"
 #include "e2e/tray_support.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 
 using namespace tray_support;
 
@@ -131,12 +131,9 @@ struct RunningProgram {
     HWND application = nullptr;
 
     RunningProgram() {
-        drv::ResetUserState();
-        REQUIRE(program.Start());
-        form = program.WaitMainForm();
+        form = drv::StartedFresh(program);
         tray = program.WaitWindow(kTrayWindowClass, nullptr, false);
         application = program.WaitApplicationWindow();
-        REQUIRE(form);
         REQUIRE(tray);
     }
     // As choosing the option in the menu.

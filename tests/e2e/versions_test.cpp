@@ -9,7 +9,7 @@
 #include "app/commands.h"
 #include "e2e/startup_support.h"
 #include "e2e/tray_support.h"
-#include "support/driver.h"
+#include "support/driver_checks.h"
 #include "support/recorder_log.h"
 
 using namespace tray_support;
@@ -19,13 +19,9 @@ TEST_CASE("start, send, tray menu and quit under Windows NT 4.0, 2000, XP, 7 and
     const std::string text = "Ahoj z verze ";
     for (const char* version : {"nt40", "win2k", "winxp", "win7", "win10"}) {
         CAPTURE(std::string(version));
-        drv::ResetUserState();
-        drv::SetWindowsVersion(version);
-        drv::ClearRecorderLog();
+        drv::ResetFirstStart(version);
         drv::Program program;
-        REQUIRE(program.Start());
-        HWND form = program.WaitMainForm();
-        REQUIRE(form);
+        HWND form = drv::Started(program);
         HWND memo = drv::ChildById(form, app::IDC_MEMO1);
         REQUIRE(memo);
 

@@ -19,10 +19,7 @@ namespace {
 
 constexpr char kMessenger[] = "C:\\windows\\system32\\net.exe";
 
-std::string LastMessageFile() {
-    const std::string program = drv::ProgramPath();
-    return program.substr(0, program.size() - 4) + ".sav";
-}
+using drv::LastMessageFile;
 
 // A first start's user who keeps the last message.
 void KeepingUser(const std::string& lastMessage) {
@@ -242,7 +239,7 @@ std::string ReadOnlyFolder(Row& row) {
     Run run("", exe);
     Check(row, run.Open(), "no window");
     row.crash = run.Quit();
-    const std::string kept = exe.substr(0, exe.size() - 4) + ".sav";
+    const std::string kept = LastMessageFile(exe);
     Check(row, run.boxes == std::vector<std::string>{"Nelze vytvořit soubor " + kept + "."},
           "boxes: " + Joined(run.boxes));
     if (drv::ReadString(drv::kSettingsKey, "Handle")) Note(row.lost, "the settings");

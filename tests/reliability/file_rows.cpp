@@ -69,7 +69,7 @@ Row TryFile(const FileRow& file) {
     const std::string copyFolder = file.folder ? FreshFolder(file.folder) : std::string();
     const std::string exe = file.folder ? copyFolder + "\\pebblewire.exe" : drv::ProgramPath();
     if (file.folder) CopyFileA(drv::ProgramPath().c_str(), exe.c_str(), FALSE);
-    const std::string kept = exe.substr(0, exe.size() - 4) + ".sav", folder = kept.substr(0, kept.rfind('\\'));
+    const std::string kept = drv::LastMessageFile(exe), folder = kept.substr(0, kept.rfind('\\'));
     if (file.hold == Hold::kFolder)
         CreateDirectoryA(kept.c_str(), nullptr);
     else

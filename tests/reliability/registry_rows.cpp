@@ -1,9 +1,8 @@
 // Registry input: every value the program reads, stored in every shape a user, an old version or
 // another program may leave. The program shows the type error box or uses the value's default,
 // as its rules say, and its window opens; what it has no rule to write stays as it was.
-#include <set>
+#include <algorithm>
 
-#include "app/startup.h"
 #include "reliability/runner.h"
 #include "shell/integration_texts.h"
 
@@ -14,40 +13,41 @@ namespace {
 enum class Kind { Number, Flag, Text, Path, Handle, Run, Folder };
 
 struct Value {
-    const char* path;
     const char* name;
     Kind kind;
+    bool written;  // the program itself writes it at a start or an exit; every other value must stay
     const char* arguments = "";
+    const char* path = drv::kSettingsKey;
 };
 
 const Value kValues[] = {
-    {drv::kSettingsKey, "Handle", Kind::Handle},
-    {drv::kSettingsKey, "SaveAtClose", Kind::Flag},
-    {drv::kSettingsKey, "Left", Kind::Number},
-    {drv::kSettingsKey, "Top", Kind::Number},
-    {drv::kSettingsKey, "Width", Kind::Number},
-    {drv::kSettingsKey, "Height", Kind::Number},
-    {drv::kSettingsKey, "InTraybar", Kind::Flag},
-    {drv::kSettingsKey, "InTraybar", Kind::Flag, "Minimized"},  // read by the entry routine too
-    {drv::kSettingsKey, "CloseToTraybar", Kind::Flag},
-    {drv::kSettingsKey, "ClearAfterSend", Kind::Flag},
-    {drv::kSettingsKey, "LoadLastMsg", Kind::Flag},
-    {drv::kSettingsKey, "Workgroup", Kind::Flag},
-    {drv::kSettingsKey, "Destination", Kind::Text},
-    {drv::kSettingsKey, "Band1_ToolBar1", Kind::Flag},
-    {drv::kSettingsKey, "Band1_Break", Kind::Flag},
-    {drv::kSettingsKey, "Band1_Width", Kind::Number},
-    {drv::kSettingsKey, "Band2_Break", Kind::Flag},
-    {drv::kSettingsKey, "Band2_Width", Kind::Number},
-    {drv::kSettingsKey, "PathFilename", Kind::Path},
-    {kRunKey, "Pebblewire", Kind::Run},
-    {kShellFolders, "Programs", Kind::Folder},
+    {"Handle", Kind::Handle, true},
+    {"SaveAtClose", Kind::Flag, false},
+    {"Left", Kind::Number, true},
+    {"Top", Kind::Number, true},
+    {"Width", Kind::Number, true},
+    {"Height", Kind::Number, true},
+    {"InTraybar", Kind::Flag, false},
+    {"InTraybar", Kind::Flag, false, "Minimized"},  // read by the entry routine too
+    {"CloseToTraybar", Kind::Flag, false},
+    {"ClearAfterSend", Kind::Flag, false},
+    {"LoadLastMsg", Kind::Flag, false},
+    {"Workgroup", Kind::Flag, true},
+    {"Destination", Kind::Text, true},
+    {"Band1_ToolBar1", Kind::Flag, true},
+    {"Band1_Break", Kind::Flag, true},
+    {"Band1_Width", Kind::Number, true},
+    {"Band2_Break", Kind::Flag, true},
+    {"Band2_Width", Kind::Number, true},
+    {"PathFilename", Kind::Path, true},
+    {"Pebblewire", Kind::Run, true, "", kRunKey},
+    {"Programs", Kind::Folder, false, "", kShellFolders},
 };
 
-// What the program itself writes at a start and an exit; everything else must stay.
-const std::set<std::string> kWrittenByProgram = {
-    "Handle",    "PathFilename", "Pebblewire",  "Left",        "Top",         "Width",       "Height",
-    "Workgroup", "Destination",  "Band1_Break", "Band1_Width", "Band2_Break", "Band2_Width", "Band1_ToolBar1"};
+bool WrittenByProgram(const std::string& name) {
+    return std::any_of(std::begin(kValues), std::end(kValues),
+                       [&](const Value& value) { return value.written && value.name == name; });
+}
 
 std::string ProgramPath() {
     std::string path = drv::ProgramPath();
@@ -112,7 +112,7 @@ std::string TryValue(const Value& value, const Shape& shape, Row& row) {
     drv::WriteString(drv::kSettingsKey, "Width", "400");
     if (value.kind == Kind::Folder) drv::WriteString(drv::kSettingsKey, "PathFilename", "c:\\jinde\\pebblewire.exe");
     // A marker left by a killed instance makes the entry routine read "Handle".
-    if (value.kind == Kind::Handle) GlobalAddAtomA(app::kRunningInstanceAtom);
+    if (value.kind == Kind::Handle) GlobalAddAtomA(drv::kRunningAtom);
     WriteRaw(value.path, value.name, {shape.type, shape.data(value.kind)});
     const Values before = ReadValues(drv::kSettingsKey), runBefore = ReadValues(kRunKey);
     const Values foldersBefore = ReadValues(kShellFolders);
@@ -131,7 +131,7 @@ std::string TryValue(const Value& value, const Shape& shape, Row& row) {
     for (const std::string& name : Changed(foldersBefore, ReadValues(kShellFolders)))
         changed.push_back("Shell " + name);
     for (const std::string& name : changed)
-        if (!kWrittenByProgram.contains(name)) Note(row.lost, std::string(value.name) + ": " + name + " changed");
+        if (!WrittenByProgram(name)) Note(row.lost, std::string(value.name) + ": " + name + " changed");
     RestoreValues(kShellFolders, shellFolders);
     return problem.empty() ? problem : std::string(value.name) + value.arguments + ": " + problem;
 }

@@ -11,7 +11,6 @@
 #include <iterator>
 
 #include "app/commands.h"
-#include "app/startup.h"
 #include "support/recorder_log.h"
 
 namespace rel {
@@ -23,46 +22,6 @@ void Note(std::string& cell, const std::string& what) {
 bool Soak() { return drv::Env("PW_SOAK") == "1"; }
 
 int Times(int soak, int quick) { return Soak() ? soak : quick; }
-
-// ---- the registry ----
-
-Values ReadValues(const std::string& path) {
-    Values values;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
-    std::string data(2 << 20, '\0');
-    char name[256];
-    for (DWORD i = 0;; ++i) {
-        DWORD nameSize = sizeof name, size = DWORD(data.size()), type = 0;
-        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size)) break;
-        values[name] = {type, data.substr(0, size)};
-    }
-    RegCloseKey(key);
-    return values;
-}
-
-void WriteRaw(const std::string& path, const std::string& name, const RawValue& value) {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr)) return;
-    RegSetValueExA(key, name.c_str(), 0, value.type, reinterpret_cast<const BYTE*>(value.bytes.data()),
-                   DWORD(value.bytes.size()));
-    RegCloseKey(key);
-}
-
-void RestoreValues(const std::string& path, const Values& values) {
-    for (const auto& [name, value] : ReadValues(path))
-        if (!values.contains(name)) drv::DeleteValue(path, name);
-    for (const auto& [name, value] : values) WriteRaw(path, name, value);
-}
-
-std::vector<std::string> Changed(const Values& before, const Values& after) {
-    std::vector<std::string> names;
-    for (const auto& [name, value] : before)
-        if (const auto now = after.find(name); now == after.end() || now->second != value) names.push_back(name);
-    for (const auto& [name, value] : after)
-        if (!before.contains(name)) names.push_back(name);
-    return names;
-}
 
 // ---- files ----
 
@@ -77,13 +36,6 @@ std::string FreshFolder(const std::string& name) {
     RemoveTree(folder);
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
-}
-
-void FreshUser() {
-    drv::ResetUserState();
-    // A killed instance leaves its marker in the wineserver, counted once for every start.
-    for (int i = 0; i < 100 && GlobalFindAtomA(app::kRunningInstanceAtom); ++i)
-        GlobalDeleteAtom(GlobalFindAtomA(app::kRunningInstanceAtom));
 }
 
 // ---- one run of the program ----
@@ -200,9 +152,7 @@ void Print(const std::vector<rel::Row>& rows, DWORD seconds, FILE* out) {
 int main() {
     const DWORD start = GetTickCount();
     // Shortcuts the program writes to "the current drive's root" land on the prefix's C:.
-    char temp[MAX_PATH] = {};
-    GetTempPathA(sizeof temp, temp);
-    SetCurrentDirectoryA(temp);
+    SetCurrentDirectoryA(drv::TempPath("").c_str());
     drv::RecorderLogPath();
     const struct {
         const char* name;

@@ -31,20 +31,13 @@ bool Soak();
 int Times(int soak, int quick);
 
 // ---- the registry of the test prefix (HKEY_CURRENT_USER) ----
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-struct RawValue {
-    DWORD type = REG_NONE;
-    std::string bytes;
-    bool operator==(const RawValue&) const = default;
-};
-using Values = std::map<std::string, RawValue>;
-Values ReadValues(const std::string& path);
-void WriteRaw(const std::string& path, const std::string& name, const RawValue& value);
-// Puts the key's values back as they were: every value not in `values` goes.
-void RestoreValues(const std::string& path, const Values& values);
-// The names whose values differ between two readings.
-std::vector<std::string> Changed(const Values& before, const Values& after);
+using drv::Changed;
+using drv::kRunKey;
+using drv::kShellFolders;
+using drv::ReadValues;
+using drv::RestoreValues;
+using drv::Values;
+using drv::WriteRaw;
 
 // ---- files ----
 using drv::ReadBytes;
@@ -57,8 +50,7 @@ std::string FreshFolder(const std::string& name);
 using drv::FileNames;
 using drv::RemoveTree;
 
-// A user whose settings are those of a first start, no running-instance marker left anywhere.
-void FreshUser();
+using drv::FreshUser;
 
 // ---- one run of the program ----
 class Run {

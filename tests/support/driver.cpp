@@ -31,6 +31,8 @@ std::string DosPath(const std::string& unixPath) {
 
 std::string ProgramPath() { return DosPath(Env("PW_EXE")); }
 
+std::string LastMessageFile(const std::string& program) { return program.substr(0, program.size() - 4) + ".sav"; }
+
 namespace {
 // 32-bit pixels of a memory bitmap after `paint` drew into its DC.
 template <typename Paint>
@@ -57,68 +59,30 @@ std::string PaintPixels(int width, int height, Paint paint) {
 }
 }  // namespace
 
-// ---- registry ----
-
-void DeleteKeyTree(const std::string& path) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
-    char name[256];
-    for (;;) {
-        DWORD size = sizeof name;
-        if (RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
-        DeleteKeyTree(path + "\\" + name);
-    }
-    RegCloseKey(key);
-    RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
-}
-
-std::optional<std::string> ReadString(const std::string& path, const std::string& name) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
-    char data[4096];
-    DWORD size = sizeof data, type = 0;
-    const LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return std::nullopt;
-    std::string value(data, size);
-    while (!value.empty() && value.back() == '\0') value.pop_back();
-    return value;
-}
-
-std::optional<DWORD> ReadDword(const std::string& path, const std::string& name) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
-    DWORD data = 0, size = sizeof data, type = 0;
-    const LONG status = RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data), &size);
-    RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_DWORD) return std::nullopt;
-    return data;
-}
-
-void WriteString(const std::string& path, const std::string& name, const std::string& value) {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), DWORD(value.size() + 1));
-    RegCloseKey(key);
-}
-
-void DeleteValue(const std::string& path, const std::string& name) {
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_WRITE, &key) != ERROR_SUCCESS) return;
-    RegDeleteValueA(key, name.c_str());
-    RegCloseKey(key);
-}
+// ---- the user's state ----
 
 void SetWindowsVersion(const char* version) {
     WriteString("Software\\Wine\\AppDefaults\\pebblewire.exe", "Version", version);
 }
 
-void ResetUserState() {
+void ResetUserState(const char* windowsVersion) {
     DeleteKeyTree("Software\\Brantel");
-    DeleteValue("Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Pebblewire");
-    SetWindowsVersion("win2k");
+    DeleteValue(kRunKey, "Pebblewire");
+    SetWindowsVersion(windowsVersion);
+}
+
+void ResetFirstStart(const char* windowsVersion) {
+    ResetUserState(windowsVersion);
+    ClearRecorderLog();
+}
+
+void ClearRunningMarker() {
+    for (int i = 0; i < 100 && GlobalFindAtomA(kRunningAtom); ++i) GlobalDeleteAtom(GlobalFindAtomA(kRunningAtom));
+}
+
+void FreshUser() {
+    ResetUserState();
+    ClearRunningMarker();
 }
 
 // ---- the program under test ----
@@ -318,9 +282,23 @@ void RemoveTree(const std::string& path) {
 }
 
 HWND StartFresh(Program& program) {
-    ResetUserState();
-    ClearRecorderLog();
+    ResetFirstStart();
     return program.Start() ? program.WaitMainForm() : nullptr;
+}
+
+// ---- the notification area ----
+
+NOTIFYICONDATAA IconKey(HWND owner) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = owner;
+    data.uID = 1;
+    return data;
+}
+
+bool IconPresent(HWND owner) {
+    NOTIFYICONDATAA data = IconKey(owner);
+    return owner && Shell_NotifyIconA(NIM_MODIFY, &data);
 }
 
 // ---- windows and controls ----
@@ -582,39 +560,22 @@ std::string SaveScreenshot(HWND window, const std::string& name) {
     const RECT rect = WindowRectOf(window);
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0) return {};
-
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    GdiFlush();
-
-    const DWORD stride = DWORD((width * 3 + 3) & ~3), imageSize = stride * DWORD(height);
+    const std::string pixels = PaintPixels(width, height, [&](HDC memory, HDC screen) {
+        BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    });
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = width;
+    info.biHeight = -height;  // top-down, as painted
+    info.biPlanes = 1;
+    info.biBitCount = 32;
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + imageSize;
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = DWORD(file.bfOffBits + pixels.size());
     const std::string path = DosPath(directory) + "\\" + name + ".bmp";
-    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (out != INVALID_HANDLE_VALUE) {
-        DWORD written;
-        WriteFile(out, &file, sizeof file, &written, nullptr);
-        WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-        WriteFile(out, bits, imageSize, &written, nullptr);
-        CloseHandle(out);
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    WriteBytes(path, std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+                         std::string(reinterpret_cast<const char*>(&info), sizeof info) + pixels);
     return path;
 }
 

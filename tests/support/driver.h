@@ -4,9 +4,13 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "support/registry.h"
 
 namespace drv {
 
@@ -18,22 +22,25 @@ std::string Env(const char* name);
 std::string DosPath(const std::string& unixPath);
 // pebblewire.exe of the build, as a Windows path.
 std::string ProgramPath();
+// Where a program file keeps the last message: beside it, under its name with .sav.
+std::string LastMessageFile(const std::string& program = ProgramPath());
 
 // GDI objects the process holds, read from its GDI handle table as Windows tools read it, stock
 // objects only when asked; -1 when the table cannot be read.
 int GdiObjects(HANDLE process, bool countStock = false);
 
-// ---- registry (HKEY_CURRENT_USER of the test prefix) ----
-constexpr char kSettingsKey[] = "Software\\Brantel\\Pebblewire";
-void DeleteKeyTree(const std::string& path);
-std::optional<std::string> ReadString(const std::string& path, const std::string& name);
-std::optional<DWORD> ReadDword(const std::string& path, const std::string& name);
-void WriteString(const std::string& path, const std::string& name, const std::string& value);
-void DeleteValue(const std::string& path, const std::string& name);
+// ---- the user's state (HKEY_CURRENT_USER of the test prefix) ----
 // The Windows version Wine reports to pebblewire.exe ("win2k", "nt40", "win98", "winme").
 void SetWindowsVersion(const char* version);
 // Puts the user's settings back to a first start's state (no program values, no Run value).
-void ResetUserState();
+void ResetUserState(const char* windowsVersion = "win2k");
+// That, and the recorder log cleared.
+void ResetFirstStart(const char* windowsVersion = "win2k");
+// The marker of a running instance; a killed program leaves it in the wineserver.
+constexpr char kRunningAtom[] = "BRANTEL_PEBBLEWIRE_IS_RUNNING";
+void ClearRunningMarker();
+// A first start's user, and no marker of a running instance left anywhere.
+void FreshUser();
 
 // ---- the program under test ----
 class Program {
@@ -100,6 +107,12 @@ void RemoveTree(const std::string& path);
 std::vector<HWND> WindowsOf(DWORD processId, bool visibleOnly);
 // Ends a running process at once, and takes its icon out of the notification area.
 void KillProcess(HANDLE process, DWORD processId);
+
+// ---- the notification area ----
+// The shell's record of the program's icon of this owner window, naming nothing to change.
+NOTIFYICONDATAA IconKey(HWND owner);
+// Whether the shell holds that icon: it accepts a change only to an icon it has.
+bool IconPresent(HWND owner);
 
 // ---- windows and controls ----
 HWND ChildById(HWND parent, int id);  // searches all descendants
@@ -169,7 +182,7 @@ HWND WaitFileDialog(const Program& program, DWORD ms = kWait);
 HWND FileNameBox(HWND dialog);
 
 // ---- screenshots ----
-// Saves the window's screen area as a 24-bit BMP under PW_ARTIFACTS; returns the file's path.
+// Saves the window's screen area as a 32-bit BMP under PW_ARTIFACTS; returns the file's path.
 std::string SaveScreenshot(HWND window, const std::string& name);
 
 }  // namespace drv

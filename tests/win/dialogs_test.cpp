@@ -15,6 +15,7 @@
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/fonts.h"
+#include "win/thread_window_watch.h"
 
 using namespace dialogs;
 
@@ -22,7 +23,6 @@ namespace {
 
 constexpr char kAboutClass[] = "PebblewireAboutBox";
 constexpr char kHelpClass[] = "PebblewireHelpForm";
-constexpr UINT kPollMs = 20;
 constexpr DWORD kGiveUpMs = 5000;
 
 RECT ClientRectOf(HWND control) {
@@ -73,41 +73,18 @@ private:
     MemoryStatusSource previous_;
 };
 
-// ---- acting while a dialog runs its modal loop ----
-struct ModalWatch {
-    const char* className = nullptr;
-    std::function<void(HWND)> inspect;
-    HWND seen = nullptr;
-    DWORD started = 0;
-} watch;
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM) {
-    char name[64] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, watch.className) != 0 || !IsWindowVisible(window)) return TRUE;
-    watch.seen = window;
-    return FALSE;
-}
-
-void CALLBACK OnWatchTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (watch.seen) {
-        // The inspection should have closed it; a dialog still open is closed so the test ends.
-        if (IsWindow(watch.seen) && GetTickCount() - watch.started > kGiveUpMs)
-            PostMessageA(watch.seen, WM_CLOSE, 0, 0);
-        return;
-    }
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, 0);
-    if (watch.seen) watch.inspect(watch.seen);
-}
-
 // Runs `open`, which returns when the dialog closes, and calls `inspect` once the dialog shows.
 // Returns the dialog's window, by then destroyed.
-HWND WhileModal(const char* className, const std::function<void()>& open, std::function<void(HWND)> inspect) {
-    watch = {className, std::move(inspect), nullptr, GetTickCount()};
-    const UINT_PTR timer = SetTimer(nullptr, 0, kPollMs, OnWatchTimer);
+HWND WhileModal(const char* className, const std::function<void()>& open, const std::function<void(HWND)>& inspect) {
+    HWND seen = nullptr;
+    const DWORD started = GetTickCount();
+    const ThreadWindowWatch watch(className, [&](HWND dialog) {
+        if (!seen) return inspect(seen = dialog);
+        // The inspection should have closed it; a dialog still open is closed so the test ends.
+        if (GetTickCount() - started > kGiveUpMs) PostMessageA(seen, WM_CLOSE, 0, 0);
+    });
     open();
-    KillTimer(nullptr, timer);
-    return watch.seen;
+    return seen;
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "messaging/message_file.h"
+#include "support/driver.h"
 #include "toolkit/controls.h"
 
 namespace {
@@ -28,9 +29,7 @@ LRESULT CALLBACK RefusingEditor(HWND window, UINT message, WPARAM wParam, LPARAM
 }  // namespace
 
 TEST_CASE("a write that fails part way leaves the old file whole, a refused text leaves the editor's") {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    const std::string folder = temp + std::string("pw-zpravy-win\\"), path = folder + "zpráva.txt";
+    const std::string folder = drv::TempPath("pw-zpravy-win\\"), path = folder + "zpráva.txt";
     const std::string old = "stará\r\nzpráva", cannotCreate = "Nelze vytvořit soubor " + path;
     CreateDirectoryA(folder.c_str(), nullptr);
     for (const std::string& text : {std::string(), std::string("nová"), std::string(100000, 'x')}) {
@@ -73,10 +72,8 @@ struct Watcher {
 }  // namespace
 
 TEST_CASE("while a save runs, the file is there at every moment, old or new, as a kill would find it") {
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
     Watcher watcher;
-    watcher.path = temp + std::string("pw-posledni.sav");
+    watcher.path = drv::TempPath("pw-posledni.sav");
     messaging::WriteMessageFile(watcher.path, "první");
     HANDLE thread = CreateThread(nullptr, 0, Watcher::Watch, &watcher, 0, nullptr);
     for (int save = 0; save < 300; ++save) messaging::WriteMessageFile(watcher.path, save % 2 ? "první" : "druhá");

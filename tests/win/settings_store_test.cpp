@@ -9,6 +9,7 @@
 #include <string>
 
 #include "settings/settings_store.h"
+#include "support/registry.h"
 
 using settings::SettingsStore;
 
@@ -18,27 +19,16 @@ constexpr char kRoot[] = "Software\\Brantel";
 constexpr char kSection[] = "PebblewireStoreTest";
 constexpr char kSectionPath[] = "Software\\Brantel\\PebblewireStoreTest";
 
-bool KeyExists(const std::string& path) { return bool(tk::RegistryKey::Open(HKEY_CURRENT_USER, path.c_str())); }
-
-void DeleteTree(const std::string& path) {
-    if (const tk::RegistryKey key = tk::RegistryKey::Open(HKEY_CURRENT_USER, path.c_str())) {
-        char child[MAX_PATH];
-        DWORD size = sizeof child;
-        while (RegEnumKeyExA(key.Get(), 0, child, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-            DeleteTree(path + "\\" + child);
-            size = sizeof child;
-        }
-    }
-    RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
-}
+using drv::DeleteKeyTree;
+using drv::KeyExists;
 
 // Removes the scratch section, and the root too when the case made it.
 class Scratch {
 public:
-    Scratch() : rootExisted_(KeyExists(kRoot)) { DeleteTree(kSectionPath); }
+    Scratch() : rootExisted_(KeyExists(kRoot)) { DeleteKeyTree(kSectionPath); }
     ~Scratch() {
-        DeleteTree(kSectionPath);
-        if (!rootExisted_) DeleteTree(kRoot);
+        DeleteKeyTree(kSectionPath);
+        if (!rootExisted_) DeleteKeyTree(kRoot);
     }
 
 private:
@@ -74,7 +64,7 @@ std::optional<RawValue> ReadRaw(const char* name) {
 
 TEST_CASE("opening the store creates the root key") {
     const Scratch scratch;
-    DeleteTree(kRoot + std::string("\\") + kSection);
+    DeleteKeyTree(kRoot + std::string("\\") + kSection);
     const bool hadRoot = KeyExists(kRoot);
     if (hadRoot) {
         // Only an empty root can be removed safely here; the program's own section may live in it.
@@ -235,6 +225,6 @@ TEST_CASE("dropping a section removes its subkeys and values, and leaves the roo
     CHECK_FALSE(KeyExists(kSectionPath));
     CHECK(KeyExists(kRoot));
     CHECK(store.LoadText(neighbour.c_str(), "Keep", "") == "4");
-    DeleteTree(std::string(kRoot) + "\\" + neighbour);
+    DeleteKeyTree(std::string(kRoot) + "\\" + neighbour);
     CHECK_NOTHROW(store.DropSection(kSection));
 }

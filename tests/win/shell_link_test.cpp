@@ -17,6 +17,7 @@
 
 #include "settings/settings_store.h"
 #include "shell/shell_link.h"
+#include "support/driver.h"
 #include "support/link_file.h"
 
 using link_file::LinkFile;
@@ -27,8 +28,6 @@ using shell::ShortcutExists;
 using shell::ShortcutWindowState;
 
 namespace {
-
-constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 std::wstring Wide(const std::string& text) {
     std::vector<wchar_t> wide(text.size() + 1, L'\0');
@@ -62,76 +61,45 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void RemoveTree(const std::string& path) {
-    WIN32_FIND_DATAA found{};
-    HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = path + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                DeleteFileA(child.c_str());
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(path.c_str());
-}
-
 // COM for the case, a scratch folder, and one "Shell Folders" value pointed at it; all put back
 // as they were at the end.
 class ShellFolderScratch {
 public:
     explicit ShellFolderScratch(const char* valueName) : valueName_(valueName) {
         CoInitialize(nullptr);
-        char temp[MAX_PATH];
-        GetTempPathA(sizeof temp, temp);
-        root_ = std::string(temp) + "pw-shell-link-test";
-        RemoveTree(root_);
+        root_ = drv::TempPath("pw-shell-link-test");
+        drv::RemoveTree(root_);
         CreateDirectoryA(root_.c_str(), nullptr);
         folder_ = root_ + "\\Programy";
         CreateDirectoryA(folder_.c_str(), nullptr);
-        const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
-        DWORD size = sizeof saved_;
-        hadValue_ = RegQueryValueExA(key.Get(), valueName_, nullptr, &savedType_, saved_, &size) == ERROR_SUCCESS;
-        savedSize_ = size;
+        const drv::Values values = drv::ReadValues(drv::kShellFolders);
+        if (const auto saved = values.find(valueName_); saved != values.end()) saved_ = saved->second;
         SetLocation(folder_);
     }
     ShellFolderScratch(const ShellFolderScratch&) = delete;
     ShellFolderScratch& operator=(const ShellFolderScratch&) = delete;
     ~ShellFolderScratch() {
-        const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
-        if (hadValue_)
-            RegSetValueExA(key.Get(), valueName_, 0, savedType_, saved_, savedSize_);
+        if (saved_)
+            drv::WriteRaw(drv::kShellFolders, valueName_, *saved_);
         else
-            RegDeleteValueA(key.Get(), valueName_);
-        RemoveTree(root_);
+            RemoveLocation();
+        drv::RemoveTree(root_);
         CoUninitialize();
     }
 
     const std::string& Folder() const { return folder_; }
     const std::string& Root() const { return root_; }
 
-    void SetLocation(const std::string& location) const {
-        SetRaw(REG_SZ, location.c_str(), DWORD(location.size() + 1));
-    }
+    void SetLocation(const std::string& location) const { drv::WriteString(drv::kShellFolders, valueName_, location); }
     void SetRaw(DWORD type, const void* data, DWORD size) const {
-        const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
-        RegSetValueExA(key.Get(), valueName_, 0, type, static_cast<const BYTE*>(data), size);
+        drv::WriteRaw(drv::kShellFolders, valueName_, {type, std::string(static_cast<const char*>(data), size)});
     }
-    void RemoveLocation() const {
-        const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFolders);
-        RegDeleteValueA(key.Get(), valueName_);
-    }
+    void RemoveLocation() const { drv::DeleteValue(drv::kShellFolders, valueName_); }
 
 private:
     const char* valueName_;
     std::string root_, folder_;
-    bool hadValue_ = false;
-    DWORD savedType_ = 0, savedSize_ = 0;
-    BYTE saved_[MAX_PATH * 2] = {};
+    std::optional<drv::RawValue> saved_;
 };
 
 }  // namespace
@@ -249,7 +217,7 @@ TEST_CASE("a special folder whose value is not text stops both operations before
                    ShortcutWindowState::Normal);
     // Read as stored, with no expansion.
     CHECK(IsFile(expanding + "\\Pebblewire.lnk"));
-    RemoveTree(expanding);
+    drv::RemoveTree(expanding);
 }
 
 TEST_CASE("without a COM apartment the shell-link object cannot be made and the error says why") {

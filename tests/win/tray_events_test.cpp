@@ -51,12 +51,6 @@ struct Scene {
     }
 };
 
-// Chooses the third item of the open menu with the keyboard.
-void CALLBACK ChooseThirdItem(HWND, UINT, UINT_PTR, DWORD) {
-    if (HWND menu = MenuCloser::OpenMenu())
-        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(menu, WM_KEYDOWN, key, 0);
-}
-
 }  // namespace
 
 TEST_CASE("mouse notifications raise their events in order and open the menu where they should") {
@@ -107,7 +101,7 @@ TEST_CASE("mouse notifications raise their events in order and open the menu whe
         scene.menu.SetAutoPopup(row.autoPopup);
         for (unsigned message : row.notifications) scene.Notify({message});
         CHECK(scene.events == row.expected);
-        CHECK(MenuCloser::OpenMenu() == nullptr);
+        CHECK(OpenMenu() == nullptr);
     }
 }
 
@@ -224,13 +218,14 @@ TEST_CASE("an item chosen in the open menu runs after the menu has closed") {
     Scene scene;
     scene.closer.reset();
     scene.menu.AddItem(3, "Check", [&scene] {
-        scene.events.push_back(MenuCloser::OpenMenu() ? "ran inside the menu" : "ran after the menu");
+        scene.events.push_back(OpenMenu() ? "ran inside the menu" : "ran after the menu");
     });
     // Choose the third item with the keyboard instead of closing the menu.
-    UINT_PTR chooser = SetTimer(nullptr, 0, 20, &ChooseThirdItem);
+    const ThreadWindowWatch chooser(kMenuClass, [](HWND menu) {
+        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) PostMessageA(menu, WM_KEYDOWN, key, 0);
+    });
     scene.tray.OnMouseDown = [&](TCoolTrayIcon&, MouseButton, ShiftState, int, int) {};
     PostMessageA(scene.tray.Handle(), trayicon::kTrayCallbackMessage, trayicon::kIconId, mouse::kRightDown);
     Pump(300);
-    KillTimer(nullptr, chooser);
     CHECK(scene.events == std::vector<std::string>{"ran after the menu"});
 }

@@ -7,12 +7,12 @@
 #include <shellapi.h>
 
 #include <functional>
-#include <string>
 #include <vector>
 
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "trayicon/cool_tray_icon.h"
+#include "win/thread_window_watch.h"
 
 namespace traytest {
 
@@ -134,47 +134,19 @@ public:
     }
 };
 
+constexpr char kMenuClass[] = "#32768";
+
+// The open menu window of this thread, or null.
+inline HWND OpenMenu() { return ThreadWindowWatch::Find(kMenuClass); }
+
 // Closes each popup menu of this thread as soon as it shows, and reports it.
-class MenuCloser {
+class MenuCloser : public ThreadWindowWatch {
 public:
-    explicit MenuCloser(std::function<void(HMENU)> onMenu) {
-        Handler() = std::move(onMenu);
-        timer_ = SetTimer(nullptr, 0, 20, &Tick);
-    }
-    MenuCloser(const MenuCloser&) = delete;
-    MenuCloser& operator=(const MenuCloser&) = delete;
-    ~MenuCloser() {
-        KillTimer(nullptr, timer_);
-        Handler() = nullptr;
-    }
-
-    // The open menu window of this thread, or null.
-    static HWND OpenMenu() {
-        HWND found = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), &FindMenu, reinterpret_cast<LPARAM>(&found));
-        return found;
-    }
-
-private:
-    static BOOL CALLBACK FindMenu(HWND window, LPARAM param) {
-        char name[16] = {};
-        GetClassNameA(window, name, sizeof name);
-        if (std::string(name) != "#32768" || !IsWindowVisible(window)) return TRUE;
-        *reinterpret_cast<HWND*>(param) = window;
-        return FALSE;
-    }
-    static std::function<void(HMENU)>& Handler() {
-        static std::function<void(HMENU)> handler;
-        return handler;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        HWND menu = OpenMenu();
-        if (!menu) return;
-        if (Handler()) Handler()(reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0)));
-        EndMenu();
-    }
-
-    UINT_PTR timer_;
+    explicit MenuCloser(std::function<void(HMENU)> onMenu)
+        : ThreadWindowWatch(kMenuClass, [onMenu = std::move(onMenu)](HWND menu) {
+              if (onMenu) onMenu(reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0)));
+              EndMenu();
+          }) {}
 };
 
 }  // namespace traytest
