@@ -39,6 +39,8 @@ enum ToolImage { kImageNew, kImageOpen, kImageSave, kImageSend, kImageHelp };
 std::span<const CommandSpec> Commands();
 // The command's row, or null for an id that is no command.
 const CommandSpec* FindCommand(Command id);
+// The command's handler; throws for an id without one, which is never silently dropped.
+CommandHandler HandlerOf(Command id);
 
 // Menu item text: the caption, and a tab and the shortcut when it has one.
 std::string MenuText(const CommandSpec& command);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <stdexcept>
+#include <string>
 
 #include "app/main_form.h"
 #include "settings/settings_codec.h"
@@ -74,6 +76,13 @@ const CommandSpec* FindCommand(Command id) {
     const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
                                     [id](const CommandSpec& command) { return command.id == id; });
     return found == std::end(kCommands) ? nullptr : found;
+}
+
+CommandHandler HandlerOf(Command id) {
+    const CommandSpec* row = FindCommand(id);
+    if (!row || !row->handler)
+        throw std::runtime_error("Příkaz " + std::to_string(unsigned(id)) + " zatím nemá obsluhu");
+    return row->handler;
 }
 
 std::string MenuText(const CommandSpec& command) {

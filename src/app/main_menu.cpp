@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/command_table.h"
+#include "toolkit/hint_text.h"
 #include "toolkit/menu_images.h"
 
 namespace app {
@@ -128,6 +129,17 @@ bool MainMenu::Toggle(Command command) {
     const bool checked = !Checked(command);
     SetChecked(command, checked);
     return checked;
+}
+
+tk::CheckMark MainMenu::Mark(Command command) {
+    return {[this, command] { return Checked(command); },
+            [this, command](bool checked) { SetChecked(command, checked); }};
+}
+
+std::string_view MainMenu::SelectedHint(WPARAM wParam, LPARAM lParam) const {
+    const bool isItem = !(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)) && Owns(reinterpret_cast<HMENU>(lParam));
+    const CommandSpec* item = isItem ? FindCommand(Command(LOWORD(wParam))) : nullptr;
+    return item ? tk::LongHint(item->hint) : std::string_view();
 }
 
 }  // namespace app

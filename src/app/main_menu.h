@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "toolkit/check_mark.h"
 #include "toolkit/handles.h"
 #include "toolkit/popup_menu.h"
 #include "toolkit/tool_bar.h"
@@ -56,6 +57,11 @@ public:
     void SetChecked(Command command, bool checked);
     // Flips the check mark and returns the new state.
     bool Toggle(Command command);
+    // The item's check mark, for the code that keeps it.
+    tk::CheckMark Mark(Command command);
+    // The status-line hint for a WM_MENUSELECT: none for closing the menu, a submenu, a separator
+    // or another menu's item.
+    std::string_view SelectedHint(WPARAM wParam, LPARAM lParam) const;
 
 private:
     static constexpr int kSubmenus = 3;

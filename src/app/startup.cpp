@@ -135,7 +135,7 @@ Result UnlessUnreadable(Read read, Result fallback) {
 
 // The application window of the instance already running, or null.
 HWND RunningInstance(const settings::SettingsStore& store) {
-    if (!GlobalFindAtomA(kRunningInstanceAtom)) return nullptr;
+    if (!tk::GlobalAtom::Exists(kRunningInstanceAtom)) return nullptr;
     const auto stored = static_cast<INT_PTR>(
         UnlessUnreadable([&] { return store.LoadNumber(settings::kSection, settings::kHandle, 0); }, std::int32_t(0)));
     HWND window = reinterpret_cast<HWND>(stored);

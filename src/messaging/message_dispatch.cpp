@@ -1,5 +1,6 @@
 #include "messaging/message_dispatch.h"
 
+#include "messaging/recipient_rules.h"
 #include "toolkit/ansi_text.h"
 
 namespace messaging {
@@ -24,9 +25,7 @@ std::string MessageText(std::string_view editorText) {
 }
 
 std::string ResolveRecipient(std::string_view fieldText) {
-    if (fieldText == kWorkgroupPlaceholder) return std::string(kOwnWorkgroup);
-    std::string recipient = tk::LocaleUpper(tk::TrimControl(fieldText));
-    return recipient.empty() ? std::string(kOwnWorkgroup) : recipient;
+    return NamesNobody(fieldText) ? std::string(kOwnWorkgroup) : tk::LocaleUpper(tk::TrimControl(fieldText));
 }
 
 std::string ConfirmationText(std::string_view recipient, bool workgroupMode) {
@@ -43,7 +42,8 @@ SendPlan PlanSend(const SendInputs& inputs) {
     SendPlan plan;
     plan.programPath = inputs.messengerBeside.empty() ? inputs.windowsDirectory + std::string(kMessengerSubPath)
                                                       : inputs.messengerBeside;
-    plan.parameters = netcommand::ComposeSend(TargetArgument(recipient, inputs.workgroupMode), MessageText(inputs.editorText));
+    plan.parameters =
+        netcommand::ComposeSend(TargetArgument(recipient, inputs.workgroupMode), MessageText(inputs.editorText));
     plan.confirmation = ConfirmationText(recipient, inputs.workgroupMode);
     return plan;
 }

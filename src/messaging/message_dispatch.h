@@ -9,8 +9,6 @@
 
 namespace messaging {
 
-// The recipient field's text when it holds no name.
-inline constexpr std::string_view kWorkgroupPlaceholder = "(vaše pracovní skupina)";
 // Everyone in the user's own workgroup or domain.
 inline constexpr std::string_view kOwnWorkgroup = netcommand::kOwnGroup;
 inline constexpr std::string_view kMessengerSubPath = "\\system32\\net.exe";
@@ -19,6 +17,12 @@ inline constexpr std::string_view kMessengerName = "net.exe";
 inline constexpr std::size_t kMaxLineLength = 4096;
 // The longest command line, terminating NUL included, that the system starts a program with.
 inline constexpr std::size_t kMaxCommandLine = 32767;
+
+// Whom a message goes to, as the recipient controls show it.
+struct SendTarget {
+    std::string fieldText;       // the recipient field as it stands
+    bool workgroupMode = false;  // "Pracovní skupina:" is checked
+};
 
 struct SendInputs {
     std::string editorText;      // the editor's whole text, hard line breaks as CR LF

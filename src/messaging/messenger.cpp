@@ -1,6 +1,7 @@
 #include "messaging/messenger.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "messaging/message_format.h"
@@ -89,18 +90,19 @@ Sender::Sender() : timer_([this] { Poll(); }) { timer_.SetInterval(kPollMs); }
 
 Sender::~Sender() = default;
 
-void Sender::Start(const SendInputs& inputs, HWND window) {
+void Sender::Start(const tk::Owner& program, std::string editorText, const SendTarget& target, HWND window) {
     if (run_) {
         status_ = kStillSending;
         return;
     }
-    const SendPlan plan = PlanSend(inputs);
+    const SendPlan plan = PlanSend({editorText, target.fieldText, target.workgroupMode, WindowsDirectory(),
+                                    MessengerBesideProgram(program.exeName)});
     if (!FitsCommandLine(plan)) throw LaunchError("Zprávu se nepodařilo odeslat: je příliš dlouhá.");
     // First, while nothing has started: a timer the system refuses stops the send here.
     timer_.SetEnabled(true);
     run_ = Launch(plan);
     run_->outcome.confirmation = plan.confirmation;
-    run_->outcome.editorText = inputs.editorText;
+    run_->outcome.editorText = std::move(editorText);
     window_ = window;
     status_ = kSending;
 }
@@ -148,11 +150,8 @@ SendOutcome Sender::Finish() {
     return outcome;
 }
 
-void ClearAfterDelivery(HWND editor, const SendOutcome& outcome) {
-    if (outcome.delivered && tk::GetText(editor) == outcome.editorText) tk::SetText(editor, "");
-}
-
-void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome) {
+void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND editor, bool clearEditor) {
+    if (clearEditor && outcome.delivered && tk::GetText(editor) == outcome.editorText) tk::SetText(editor, "");
     if (outcome.delivered)
         program.Tell(outcome.confirmation, MB_OK | MB_ICONINFORMATION);
     else if (!outcome.failure.empty())

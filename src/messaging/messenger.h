@@ -48,10 +48,11 @@ public:
     // What the status line says while a send is on its way.
     const std::string& Status() const { return status_; }
 
-    // Starts the messenger for the inputs; `window` gets WM_SEND_DONE when it is over. While a
-    // send is on its way another is refused and the status says so. Throws LaunchError when the
-    // messenger cannot start or the message does not fit its command line.
-    void Start(const SendInputs& inputs, HWND window);
+    // Starts the messenger that `program`'s system offers for the editor's text and the target;
+    // `window` gets WM_SEND_DONE when it is over. While a send is on its way another is refused
+    // and the status says so. Throws LaunchError when the messenger cannot start or the message
+    // does not fit its command line.
+    void Start(const tk::Owner& program, std::string editorText, const SendTarget& target, HWND window);
     // After WM_SEND_DONE: how the send ended; the sender is free again.
     SendOutcome Finish();
 
@@ -69,9 +70,8 @@ private:
     tk::Timer timer_;
 };
 
-// Empties the editor after a delivery, unless it was given another text meanwhile.
-void ClearAfterDelivery(HWND editor, const SendOutcome& outcome);
-// The confirmation box after a delivery, the error box after a failure.
-void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome);
+// The confirmation box after a delivery, the error box after a failure. With `clearEditor`, a
+// delivery first empties the editor, unless it was given another text meanwhile.
+void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND editor, bool clearEditor);
 
 }  // namespace messaging

@@ -2,43 +2,60 @@
 
 #include "messaging/recipient_rules.h"
 #include "settings/window_settings.h"
-#include "toolkit/controls.h"
 #include "toolkit/navigation.h"
 
 namespace messaging {
 
-void RecipientField::Attach(HWND personButton, HWND workgroupButton, HWND field) {
-    person_ = personButton;
-    workgroup_ = workgroupButton;
-    field_ = field;
+namespace {
+
+// The buttons one above the other at the panel's left, the field beside them; its width is the
+// one it has at the window's minimum width.
+constexpr tk::Place kPersonPlace{3, 4, 130, 17};
+constexpr tk::Place kWorkgroupPlace{3, 21, 130, 17};
+constexpr tk::Place kFieldPlace{133, 10, 201, 21};
+
+}  // namespace
+
+void RecipientField::Create(HWND panel, Ids ids) {
+    person_.Create(0, "BUTTON", "Uživatel nebo počítač:", WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, kPersonPlace,
+                   panel, ids.person);
+    workgroup_.Create(0, "BUTTON", "Pracovní skupina:", BS_AUTORADIOBUTTON, kWorkgroupPlace, panel, ids.workgroup);
+    field_.Create(WS_EX_CLIENTEDGE, "EDIT", "", WS_GROUP | WS_TABSTOP | ES_AUTOHSCROLL, kFieldPlace, panel, ids.field);
+    person_.SetChecked(true);
+    tk::UpdateRadioTabStops(person_);
 }
 
-void RecipientField::Leave() {
-    const std::string text = tk::GetText(field_);
+void RecipientField::Stretch(int extra) const {
+    SetWindowPos(field_, nullptr, 0, 0, kFieldPlace.width + extra, kFieldPlace.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void RecipientField::Leave() const {
+    const std::string text = field_.Text();
     const std::string left = LeftText(text);
-    if (left != text) tk::SetText(field_, left);
+    if (left != text) field_.SetText(left);
 }
 
-void RecipientField::Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded) {
+void RecipientField::Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded) const {
     settings::WindowValues values;
-    values.workgroup = tk::IsChecked(workgroup_);
+    values.workgroup = workgroup_.Checked();
     settings::LoadValues(store, settings::LoadStep::Workgroup, values, loaded);
     SetWorkgroupMode(values.workgroup);
-    values.destination = tk::GetText(field_);
+    values.destination = field_.Text();
     settings::LoadValues(store, settings::LoadStep::Destination, values, loaded);
-    tk::SetText(field_, RestoredText(values.destination));
+    field_.SetText(RestoredText(values.destination));
 }
 
 void RecipientField::Record(settings::WindowValues& values) const {
-    values.workgroup = tk::IsChecked(workgroup_);
-    values.destination = StoredText(tk::GetText(field_));
+    values.workgroup = workgroup_.Checked();
+    values.destination = StoredText(field_.Text());
 }
 
 // Checking the workgroup button unchecks the person button; unchecking it leaves the pair as it is.
-void RecipientField::SetWorkgroupMode(bool on) {
-    tk::SetChecked(workgroup_, on);
+void RecipientField::SetWorkgroupMode(bool on) const {
+    workgroup_.SetChecked(on);
     if (!on) return;
-    tk::SetChecked(person_, false);
+    person_.SetChecked(false);
     tk::UpdateRadioTabStops(workgroup_);
 }
 

@@ -4,34 +4,48 @@
 
 #include <windows.h>
 
-#include <string>
-
+#include "messaging/message_dispatch.h"
 #include "settings/settings_store.h"
 #include "settings/window_settings.h"
 #include "settings/window_values.h"
+#include "toolkit/button.h"
+#include "toolkit/edit.h"
 
 namespace messaging {
 
 class RecipientField {
 public:
-    // The controls as laid out: the person button checked, the field empty.
-    void Attach(HWND personButton, HWND workgroupButton, HWND field);
+    // The control ids of the person button, the workgroup button and the field.
+    struct Ids {
+        int person, workgroup, field;
+    };
+
+    // Makes the controls in `panel` in tab order, the person button checked, the field empty.
+    void Create(HWND panel, Ids ids);
+
+    HWND PersonButton() const { return person_; }
+    HWND WorkgroupButton() const { return workgroup_; }
+    HWND Field() const { return field_; }
+    // The field grows and shrinks with the window: `extra` pixels beyond its width at the minimum.
+    void Stretch(int extra) const;
 
     // The field loses the focus to another control of its window.
-    void Leave();
+    void Leave() const;
+    // Whom a send now goes to: the field as it stands, and the mode.
+    SendTarget Target() const { return {field_.Text(), workgroup_.Checked()}; }
 
     // The mode from "Workgroup", then the text from "Destination"; what the controls show is
     // the default of each. Each value read is marked in `loaded`.
-    void Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded);
+    void Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded) const;
     // The mode and the text as they are stored.
     void Record(settings::WindowValues& values) const;
 
 private:
-    void SetWorkgroupMode(bool on);
+    void SetWorkgroupMode(bool on) const;
 
-    HWND person_ = nullptr;
-    HWND workgroup_ = nullptr;
-    HWND field_ = nullptr;
+    tk::Button person_;
+    tk::Button workgroup_;
+    tk::Edit field_;
 };
 
 }  // namespace messaging

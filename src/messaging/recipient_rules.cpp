@@ -1,19 +1,19 @@
 #include "messaging/recipient_rules.h"
 
-#include "messaging/message_dispatch.h"
 #include "toolkit/ansi_text.h"
 
 namespace messaging {
 
 char TypedKey(char key) { return tk::LocaleUpper(std::string_view(&key, 1)).front(); }
 
+bool NamesNobody(std::string_view text) { return text == kWorkgroupPlaceholder || tk::TrimControl(text).empty(); }
+
 std::string RestoredText(std::string_view stored) {
     return stored.empty() ? std::string(kWorkgroupPlaceholder) : tk::LocaleUpper(stored.substr(0, kFieldCapacity));
 }
 
 std::string LeftText(std::string_view text) {
-    if (tk::TrimControl(text).empty() || text == kWorkgroupPlaceholder) return std::string(kWorkgroupPlaceholder);
-    return tk::LocaleUpper(text);
+    return NamesNobody(text) ? std::string(kWorkgroupPlaceholder) : tk::LocaleUpper(text);
 }
 
 std::string StoredText(std::string_view text) {

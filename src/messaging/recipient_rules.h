@@ -8,6 +8,12 @@
 
 namespace messaging {
 
+// The field's text when it holds no name.
+inline constexpr std::string_view kWorkgroupPlaceholder = "(vaše pracovní skupina)";
+
+// The field holds no name: nothing but blanks, or the placeholder itself.
+bool NamesNobody(std::string_view text);
+
 // A typed character as the field receives it: in capitals by the locale's rules.
 char TypedKey(char key);
 // The most a user can type into the field.

@@ -2,18 +2,15 @@
 // every log-on, the shortcut in the user's Programs folder, and the program path both name.
 #pragma once
 
-#include <functional>
 #include <string>
 
+#include "toolkit/check_mark.h"
 #include "toolkit/owner.h"
 
 namespace shell {
 
 // A check mark of the main window, as these commands read and set it.
-struct CheckMark {
-    std::function<bool()> checked;
-    std::function<void(bool)> setChecked;
-};
+using CheckMark = tk::CheckMark;
 
 // The running program file's full path, lower-cased by the system's locale rules.
 std::string ProgramPath(const tk::Owner& program);

@@ -15,11 +15,6 @@ inline std::string GetText(HWND control) {
 
 inline void SetText(HWND control, const std::string& text) { SetWindowTextA(control, text.c_str()); }
 
-inline bool IsChecked(HWND button) { return SendMessageA(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-inline void SetChecked(HWND button, bool checked) {
-    SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-
 inline HWND CreateControl(DWORD exStyle, const char* className, const char* text, DWORD style, int x, int y, int width,
                           int height, HWND parent, int id) {
     return CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,

@@ -116,6 +116,29 @@ private:
     HKEY key_ = nullptr;
 };
 
+// A global atom, added for as long as the object holds it.
+class GlobalAtom {
+public:
+    GlobalAtom() = default;
+    GlobalAtom(const GlobalAtom&) = delete;
+    GlobalAtom& operator=(const GlobalAtom&) = delete;
+    ~GlobalAtom() { Delete(); }
+
+    static bool Exists(const char* name) { return GlobalFindAtomA(name) != 0; }
+
+    void Add(const char* name) {
+        Delete();
+        atom_ = GlobalAddAtomA(name);
+    }
+    void Delete() {
+        if (atom_) GlobalDeleteAtom(atom_);
+        atom_ = 0;
+    }
+
+private:
+    ATOM atom_ = 0;
+};
+
 // An interface pointer that is released when it goes.
 template <typename Interface>
 class ComPtr {
