@@ -371,12 +371,20 @@ bool FocusControl(HWND topLevel, HWND control) {
         return false;
     });
     if (!inFront) return false;
+    // The program may not have handled its activation yet, and when it does it puts the focus
+    // back on the control it remembered: the focus is given until it stays where it was put.
     const DWORD target = GetWindowThreadProcessId(control, nullptr);
-    AttachThreadInput(GetCurrentThreadId(), target, TRUE);
-    SetFocus(control);
-    const bool focused = GetFocus() == control;
-    AttachThreadInput(GetCurrentThreadId(), target, FALSE);
-    return focused;
+    int stayed = 0;
+    return WaitUntil([&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (GetGUIThreadInfo(target, &info) && info.hwndFocus == control) return ++stayed == 3;
+        stayed = 0;
+        AttachThreadInput(GetCurrentThreadId(), target, TRUE);
+        SetFocus(control);
+        AttachThreadInput(GetCurrentThreadId(), target, FALSE);
+        return false;
+    });
 }
 
 void PressKey(WORD key, bool ctrl, bool shift, bool alt) {
