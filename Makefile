@@ -10,8 +10,9 @@ FUZZ_SECONDS ?= 30
 # (or PW_ARCH=win64 says so). tools/wine-arch.sh tells which and says it in a line.
 WINE_ARCH = sh tools/wine-arch.sh
 
+# When set-up fails, its own line (the packages and apt's reason) is the last one make prints.
 deps:
-	@sh tools/install-deps.sh
+	$(eval setup_failed := $(shell sh tools/install-deps.sh))$(if $(setup_failed),$(error $(setup_failed)))
 
 build-native: deps
 	@cmake --preset native >/dev/null
