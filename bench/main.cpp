@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "report.h"
 #include "scenarios.h"
 #include "settings/settings_codec.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 
 namespace app {
 

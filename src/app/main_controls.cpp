@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "settings/window_values.h"
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 
 namespace app {
 

@@ -36,6 +36,9 @@ TMainForm::~TMainForm() {
     tk::Application::Instance().SetOnHint(nullptr);
     tk::Application::Instance().SetOnShowRequest(nullptr);
     tk::Application::Instance().SetMenuBar(nullptr);
+    // Here and not in the base: the base's destructor detaches the window first, and WM_DESTROY
+    // must still reach FormDestroy (settings saved, running instance dropped, last message kept)
+    // while the members it reads exist.
     if (Handle()) DestroyWindow(Handle());
 }
 

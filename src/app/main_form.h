@@ -7,7 +7,7 @@
 #include <string>
 
 #include "app/command_table.h"
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "app/main_bars.h"
 #include "app/main_controls.h"
 #include "app/main_menu.h"

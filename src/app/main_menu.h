@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "toolkit/check_mark.h"
 #include "toolkit/handles.h"
 #include "toolkit/popup_menu.h"

@@ -6,7 +6,7 @@
 
 #include "dialogs/about_texts.h"
 #include "dialogs/memory_figures.h"
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 #include "toolkit/fonts.h"
 #include "toolkit/handles.h"
 

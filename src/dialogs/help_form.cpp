@@ -1,7 +1,7 @@
 #include "dialogs/help_form.h"
 
 #include "dialogs/help_text.h"
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 
 namespace dialogs {
 

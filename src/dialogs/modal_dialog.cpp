@@ -1,6 +1,6 @@
 #include "dialogs/modal_dialog.h"
 
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 #include "toolkit/fonts.h"
 #include "toolkit/message_box.h"
 #include "toolkit/navigation.h"

@@ -41,18 +41,18 @@ FileDialogFunction FileDialog(bool forSaving) {
 }
 }  // namespace
 
-std::string RunFileDialog(HWND owner, const std::string& InitialName, bool ForSaving) {
+std::string RunFileDialog(HWND owner, const std::string& initialName, bool forSaving) {
     char name[kNameCapacity + 1] = {};
-    InitialName.copy(name, kNameCapacity);
+    initialName.copy(name, kNameCapacity);
     OPENFILENAMEA record{};
     record.lStructSize = kRecordSize;
     record.hwndOwner = owner;
-    record.lpstrFilter = ForSaving ? kSaveFilter : kOpenFilter;
+    record.lpstrFilter = forSaving ? kSaveFilter : kOpenFilter;
     record.lpstrFile = name;
     record.nMaxFile = kNameCapacity;
     record.lpstrDefExt = kDefaultExtension;
-    record.Flags = ForSaving ? kSaveFlags : kOpenFlags;
-    const FileDialogFunction showDialog = FileDialog(ForSaving);
+    record.Flags = forSaving ? kSaveFlags : kOpenFlags;
+    const FileDialogFunction showDialog = FileDialog(forSaving);
     // Modal like the message box: no other window of the program takes input meanwhile.
     tk::ModalScope modal(record.hwndOwner);
     const BOOL chosen = showDialog(&record);

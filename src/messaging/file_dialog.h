@@ -7,9 +7,9 @@
 
 namespace messaging {
 
-// Shows the open dialog (ForSaving false) or the save dialog (true), owned by `owner` and
-// proposing InitialName; the chosen full path, or empty when the user cancelled or the
+// Shows the open dialog (forSaving false) or the save dialog (true), owned by `owner` and
+// proposing initialName; the chosen full path, or empty when the user cancelled or the
 // dialog failed.
-std::string RunFileDialog(HWND owner, const std::string& InitialName, bool ForSaving);
+std::string RunFileDialog(HWND owner, const std::string& initialName, bool forSaving);
 
 }  // namespace messaging

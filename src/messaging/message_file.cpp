@@ -1,7 +1,7 @@
 #include "messaging/message_file.h"
 
 #include "messaging/message_format.h"
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 #include "toolkit/handles.h"
 
 namespace messaging {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "messaging/message_format.h"
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 #include "toolkit/handles.h"
 #include "toolkit/message_box.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 
 namespace tk {
 

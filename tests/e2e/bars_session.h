@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/driver.h"
 #include "support/recorder_log.h"
 

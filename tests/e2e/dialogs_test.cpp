@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "dialogs/about_box.h"
 #include "dialogs/help_form.h"
 #include "dialogs/help_text.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "e2e/startup_support.h"
 #include "shell/integration_texts.h"
 #include "support/driver.h"

@@ -1,7 +1,7 @@
 // The main window as it first appears: caption, frame, sizes, focus and font.
 #include <doctest/doctest.h>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/driver_checks.h"
 
 namespace {

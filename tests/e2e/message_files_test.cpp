@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "e2e/startup_support.h"
 #include "support/driver_checks.h"
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/driver_checks.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/driver_checks.h"
 
 namespace {

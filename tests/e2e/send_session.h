@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/driver_checks.h"
 #include "support/recorder_log.h"
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/driver_checks.h"
 
 namespace {

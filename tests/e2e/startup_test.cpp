@@ -11,7 +11,7 @@
 
 #include "app/command_line.h"
 #include "e2e/startup_support.h"
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/driver_checks.h"
 #include "support/recorder_log.h"
 

@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "e2e/tray_support.h"
 #include "support/driver_checks.h"
 

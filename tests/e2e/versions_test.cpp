@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "e2e/startup_support.h"
 #include "e2e/tray_support.h"
 #include "support/driver_checks.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/driver.h"
 #include "support/netsend_run.h"
 

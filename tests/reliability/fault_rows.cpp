@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "e2e/startup_support.h"
 #include "reliability/runner.h"
 #include "shell/integration_texts.h"

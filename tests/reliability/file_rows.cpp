@@ -4,7 +4,7 @@
 // message is lost for nothing.
 #include <string>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "reliability/runner.h"
 
 namespace rel {

@@ -3,7 +3,7 @@
 // and every message sent reaches the messenger byte for byte.
 #include <windows.h>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "reliability/runner.h"
 #include "support/recorder_log.h"
 

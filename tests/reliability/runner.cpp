@@ -10,7 +10,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/recorder_log.h"
 
 namespace rel {

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "support/recorder_log.h"
 
 #include <commctrl.h>

@@ -6,7 +6,7 @@
 
 #include <commctrl.h>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "app/main_form.h"
 #include "settings/settings_store.h"
 #include "toolkit/application.h"

@@ -13,7 +13,7 @@
 #include "dialogs/help_text.h"
 #include "dialogs/memory_figures.h"
 #include "toolkit/application.h"
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 #include "toolkit/fonts.h"
 #include "win/thread_window_watch.h"
 

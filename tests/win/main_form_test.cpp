@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/commands.h"
+#include "app/command_ids.h"
 #include "app/main_form.h"
 #include "toolkit/application.h"
 #include "toolkit/fonts.h"

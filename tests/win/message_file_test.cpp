@@ -10,7 +10,7 @@
 
 #include "messaging/message_file.h"
 #include "support/driver.h"
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 
 namespace {
 

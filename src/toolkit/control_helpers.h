@@ -1,4 +1,5 @@
-// One-line helpers over the standard controls' messages.
+// Free one-line helpers over any control's handle (its text, its creation, its width), for code
+// that holds a bare HWND; the Control class (control.h) wraps them for the control wrappers.
 #pragma once
 
 #include <windows.h>
