@@ -26,19 +26,20 @@ constexpr tk::BandState kDesignBands[] = {
 
 }  // namespace
 
-void MainBars::Create(HWND form, const MainMenu& menu) {
+void MainBars::Create(HWND form, const MainMenu& menu, tk::Application& application) {
     tk::AddImageStrip(ImageList1, kToolBarImages, kImageMask);
     CoolBar1.Create(form, IDC_COOLBAR1);
-    ToolBar1.Create(CoolBar1.Handle(), IDC_TOOLBAR1, {true, 0, kMenuButtonHeight, nullptr}, MenuBarButtons());
+    ToolBar1.Create(CoolBar1.Handle(), IDC_TOOLBAR1, {true, 0, kMenuButtonHeight, nullptr}, MenuBarButtons(),
+                    application.Hints());
     ToolBar2.Create(CoolBar1.Handle(), IDC_TOOLBAR2, {false, kToolButtonWidth, kToolButtonHeight, &ImageList1},
-                    ToolBar2Buttons());
+                    ToolBar2Buttons(), application.Hints());
     for (const tk::BandState& band : kDesignBands)
         CoolBar1.AddBand(band.id == IDC_TOOLBAR1 ? ToolBar1.Handle() : ToolBar2.Handle(), band);
     menuBar_.Attach(ToolBar1, form, menu.Submenus());
-    tk::Application::Instance().SetMenuBar(&menuBar_);
+    application.SetMenuBar(&menuBar_);
     std::vector<ACCEL> shortcuts = Accelerators();
     accelerators_.reset(CreateAcceleratorTableA(shortcuts.data(), int(shortcuts.size())));
-    tk::Application::Instance().SetAccelerators(accelerators_.get());
+    application.SetAccelerators(accelerators_.get());
 }
 
 void MainBars::Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded) {

@@ -13,13 +13,17 @@
 #include "toolkit/rebar.h"
 #include "toolkit/tool_bar.h"
 
+namespace tk {
+class Application;
+}
+
 namespace app {
 
 class MainBars {
 public:
     // The bars as designed, the menu bar over `menu`'s submenus; the application gets the menu
-    // bar and the shortcuts.
-    void Create(HWND form, const MainMenu& menu);
+    // bar and the shortcuts, and tracks the buttons' hints.
+    void Create(HWND form, const MainMenu& menu, tk::Application& application);
     // The menu buttons follow the form's font.
     void FitMenuButtons() { ToolBar1.FitButtonHeight(); }
     // Takes the height the rows need; the controls below start there.

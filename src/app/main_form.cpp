@@ -14,7 +14,6 @@
 #include "messaging/recipient_rules.h"
 #include "shell/logon_start.h"
 #include "shell/registry_cleanup.h"
-#include "toolkit/application.h"
 #include "toolkit/fonts.h"
 #include "toolkit/guarded.h"
 
@@ -27,34 +26,32 @@ constexpr char kCaption[] = "Brantel Pebblewire pro Windows 2000/NT";
 constexpr char kTrayHint[] = "Brantel Pebblewire";
 constexpr char kEscape = 27;
 
-// The program as the subsystems that act for it see it.
-tk::Owner Program() { return tk::Application::Instance().AsOwner(); }
-
 }  // namespace
 
 TMainForm::~TMainForm() {
-    tk::Application::Instance().SetOnHint(nullptr);
-    tk::Application::Instance().SetOnShowRequest(nullptr);
-    tk::Application::Instance().SetMenuBar(nullptr);
+    application_.SetOnHint(nullptr);
+    application_.SetOnShowRequest(nullptr);
+    application_.SetMenuBar(nullptr);
     // Here and not in the base: the base's destructor detaches the window first, and WM_DESTROY
     // must still reach FormDestroy (settings saved, running instance dropped, last message kept)
     // while the members it reads exist.
     if (Handle()) DestroyWindow(Handle());
 }
 
-bool TMainForm::Create() {
+bool TMainForm::Create(const tk::Owner& program) {
+    program_ = program;
     if (!RegisterWindowClass(kMainFormClass, GetSysColorBrush(COLOR_BTNFACE), tk::LoadProgramIcons())) return false;
     // Where the window opens when the settings cannot say otherwise.
     const settings::WindowValues design = settings::CentredPlacement();
     if (!tk::Form::Create(WS_EX_CONTROLPARENT, kMainFormClass, kCaption,
                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
-                          design.left, design.top, design.width, design.height, tk::Application::Instance().Handle()))
+                          design.left, design.top, design.width, design.height, program_.window))
         return false;
     Controls.Create(
         Handle(), [this](char& key) { Memo1KeyPress(key); }, [this](char& key) { Edit1KeyPress(key); },
         [this] { Edit1Exit(); });
     SetActiveControl(Controls.Memo1);
-    Bars.Create(Handle(), MainMenu1);
+    Bars.Create(Handle(), MainMenu1, application_);
     CreateComponents();
     tk::Guarded([this] { FormCreate(); });
     created_ = true;
@@ -66,7 +63,7 @@ bool TMainForm::Create() {
 // notification: the icon is absent until the options say otherwise.
 void TMainForm::CreateComponents() {
     BuildTrayMenu(PopupTray, [this](Command command) { RunCommand(command); });
-    TrayIcon1 = std::make_unique<trayicon::TCoolTrayIcon>(tk::Application::Instance(), this);
+    TrayIcon1 = std::make_unique<trayicon::TCoolTrayIcon>(application_, this);
     TrayIcon1->SetCycleInterval(0);
     TrayIcon1->SetHint(kTrayHint);
     TrayIcon1->SetShowHint(true);
@@ -80,8 +77,8 @@ void TMainForm::CreateComponents() {
 // still follows the tray option, so that a hidden start stays within reach.
 void TMainForm::FormCreate() {
     runningAtom_.Add(kRunningInstanceAtom);
-    tk::Application::Instance().SetOnHint([this] { ShowHint(); });
-    tk::Application::Instance().SetOnShowRequest([this] { ShowWindow1Click(); });
+    application_.SetOnHint([this] { ShowHint(); });
+    application_.SetOnShowRequest([this] { ShowWindow1Click(); });
     TrayIcon1->SetIcon(tk::LoadProgramIcons().icon);
     font_.reset(tk::CreateFormFont());
     tk::ApplyFont(Handle(), font_.get());
@@ -89,14 +86,15 @@ void TMainForm::FormCreate() {
     // Not a stored setting: the mark shows whether the Run value exists.
     MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
     try {
-        settings_.Load(MainSettingsWindow(Handle(), MainMenu1, Controls, Bars, [this] { Spoustetswindows1Click(); }));
+        settings_.Load(
+            MainSettingsWindow(Handle(), program_, MainMenu1, Controls, Bars, [this] { Spoustetswindows1Click(); }));
     } catch (...) {
         ApplyTrayOption();
         throw;
     }
     ApplyTrayOption();
     ApplyMinimizedStart();
-    lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), tk::Application::ExeName());
+    lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), program_.exeName);
 }
 
 // A failed save is reported, and costs neither the marker nor the last message.
@@ -118,7 +116,7 @@ void TMainForm::LayoutControls() {
 
 // The window goes on while the messenger runs; OnSendDone tells the outcome.
 void TMainForm::Poslat1Click() {
-    sender_.Start(Program(), Controls.Memo1.Text(), Controls.Recipient.Target(), Handle());
+    sender_.Start(program_, Controls.Memo1.Text(), Controls.Recipient.Target(), Handle());
     ShowHint();
 }
 
@@ -126,7 +124,7 @@ void TMainForm::Poslat1Click() {
 LRESULT TMainForm::OnSendDone() {
     const messaging::SendOutcome outcome = sender_.Finish();
     ShowHint();
-    messaging::ReportOutcome(Program(), outcome, Controls.Memo1, MainMenu1.Checked(IDM_VYMAZAT));
+    messaging::ReportOutcome(program_, outcome, Controls.Memo1, MainMenu1.Checked(IDM_VYMAZAT));
     return 0;
 }
 
@@ -139,18 +137,18 @@ void TMainForm::Vymazat1Click() { FlipOption(IDM_VYMAZAT); }
 void TMainForm::Zaviratdotraybaru1Click() { FlipOption(IDM_ZAVIRAT_DO_TRAYBARU); }
 void TMainForm::Ukladatnastaveni1Click() { FlipOption(IDM_UKLADAT_NASTAVENI); }
 void TMainForm::Poslednizpravu1Click() { FlipOption(IDM_POSLEDNI_ZPRAVU); }
-void TMainForm::Spoustetswindows1Click() { shell::ToggleStartAtLogon(Program(), MainMenu1.Mark(IDM_SPOUSTET)); }
-void TMainForm::Pridatzastupce1Click() { shell::WriteStartMenuShortcut(Program()); }
+void TMainForm::Spoustetswindows1Click() { shell::ToggleStartAtLogon(program_, MainMenu1.Mark(IDM_SPOUSTET)); }
+void TMainForm::Pridatzastupce1Click() { shell::WriteStartMenuShortcut(program_); }
 
 // The program quits whether or not everything could be removed.
 void TMainForm::Odstranitzregistru1Click() {
-    shell::RemoveRegistryEntries(Program(), settings_.Store(), MainMenu1.Mark(IDM_SPOUSTET),
+    shell::RemoveRegistryEntries(program_, settings_.Store(), MainMenu1.Mark(IDM_SPOUSTET),
                                  MainMenu1.Mark(IDM_UKLADAT_NASTAVENI));
     Konec1Click();
 }
 
-void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(tk::Application::Instance().Handle()); }
-void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(tk::Application::Instance().Handle()); }
+void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(program_); }
+void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(program_); }
 
 // With the option on the icon always shows, and minimising hides the program behind it.
 void TMainForm::ApplyTrayOption() {
@@ -173,7 +171,7 @@ void TMainForm::Ulozitjako1Click() { RunFileCommand(true, messaging::SaveMessage
 
 // The dialog proposes the last name; a name is remembered only once its file was read or written.
 void TMainForm::RunFileCommand(bool forSaving, void (*transfer)(HWND editor, const std::string& path)) {
-    const std::string path = messaging::RunFileDialog(tk::Application::Instance().Handle(), LastFileName, forSaving);
+    const std::string path = messaging::RunFileDialog(program_, LastFileName, forSaving);
     if (path.empty()) return;
     transfer(Controls.Memo1, path);
     LastFileName = path;
@@ -196,7 +194,7 @@ void TMainForm::Memo1KeyPress(char& key) {
     if (MainMenu1.Checked(IDM_DO_TRAYBARU))
         HideWindow1Click();
     else
-        tk::Application::Instance().Minimize();
+        application_.Minimize();
     key = 0;
 }
 
@@ -210,7 +208,7 @@ void TMainForm::Edit1Exit() { Controls.Recipient.Leave(); }
 // Windows may end the process as soon as the session's end is confirmed: the window goes now,
 // and saves as it goes.
 void TMainForm::EndSession() {
-    tk::Application::Instance().Terminate();
+    application_.Terminate();
     DestroyWindow(Handle());
 }
 
@@ -232,7 +230,7 @@ void TMainForm::RunCommand(Command command) { (this->*HandlerOf(command))(); }
 
 // While a message is on its way the status line says so instead.
 void TMainForm::ShowHint() {
-    Controls.StatusLine.SetSimpleText(sender_.Busy() ? sender_.Status() : tk::Application::Instance().Hint());
+    Controls.StatusLine.SetSimpleText(sender_.Busy() ? sender_.Status() : application_.Hint());
 }
 
 // Menus and shortcuts send commands without a control, the buttons from their bar; what the
@@ -261,7 +259,7 @@ LRESULT TMainForm::OnNotify(LPARAM lParam) {
 
 LRESULT TMainForm::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
     Bars.MenuSelected(wParam, lParam);
-    tk::Application::Instance().SetHint(MainMenu1.SelectedHint(wParam, lParam));
+    application_.SetHint(MainMenu1.SelectedHint(wParam, lParam));
     return 0;
 }
 

@@ -14,6 +14,7 @@
 #include "messaging/message_file.h"
 #include "messaging/messenger.h"
 #include "settings/settings_session.h"
+#include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
 #include "toolkit/popup_menu.h"
@@ -23,11 +24,12 @@ namespace app {
 
 class TMainForm : public tk::Form {
 public:
-    TMainForm() = default;
+    explicit TMainForm(tk::Application& application) : application_(application) {}
     ~TMainForm() override;
 
     // Creates the window and its controls and runs FormCreate; false when Windows refuses.
-    bool Create();
+    // `program` is the owner the start made: the form hands it to every subsystem, dialog and box.
+    bool Create(const tk::Owner& program);
 
     // Handlers bound to menu items, tool buttons and shortcuts.
     void Poslat1Click();
@@ -87,6 +89,8 @@ private:
     LRESULT OnNotify(LPARAM lParam);
     LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
 
+    tk::Application& application_;
+    tk::Owner program_;
     MainMenu MainMenu1;
     MainBars Bars;
     MainControls Controls;

@@ -2,15 +2,14 @@
 
 #include "app/command_table.h"
 #include "shell/relocation.h"
-#include "toolkit/application.h"
 
 namespace app {
 
-settings::SessionWindow MainSettingsWindow(HWND form, MainMenu& menu, MainControls& controls, MainBars& bars,
-                                           const std::function<void()>& startAtLogon) {
+settings::SessionWindow MainSettingsWindow(HWND form, const tk::Owner& program, MainMenu& menu, MainControls& controls,
+                                           MainBars& bars, const std::function<void()>& startAtLogon) {
     settings::SessionWindow window;
     window.window = form;
-    window.applicationWindow = tk::Application::Instance().Handle();
+    window.applicationWindow = program.window;
     window.keepSettings = {FindOption(IDM_UKLADAT_NASTAVENI)->valueName, menu.Mark(IDM_UKLADAT_NASTAVENI)};
     window.firstRun = [&menu, startAtLogon] {
         if (!menu.Checked(IDM_SPOUSTET)) startAtLogon();
@@ -22,8 +21,8 @@ settings::SessionWindow MainSettingsWindow(HWND form, MainMenu& menu, MainContro
         controls.Recipient.Restore(store, loaded);
         bars.Restore(store, loaded);
     };
-    window.repair = [&menu](settings::SettingsStore& store) {
-        shell::RepairAfterMove(tk::Application::Instance().AsOwner(), store, menu.Mark(IDM_SPOUSTET));
+    window.repair = [&program, &menu](settings::SettingsStore& store) {
+        shell::RepairAfterMove(program, store, menu.Mark(IDM_SPOUSTET));
     };
     window.record = [&controls, &bars](settings::WindowValues& values) {
         controls.Recipient.Record(values);

@@ -10,11 +10,12 @@
 #include "app/main_controls.h"
 #include "app/main_menu.h"
 #include "settings/settings_session.h"
+#include "toolkit/owner.h"
 
 namespace app {
 
 // `startAtLogon` is what the menu command does; a first run does it when the mark is off.
-settings::SessionWindow MainSettingsWindow(HWND form, MainMenu& menu, MainControls& controls, MainBars& bars,
-                                           const std::function<void()>& startAtLogon);
+settings::SessionWindow MainSettingsWindow(HWND form, const tk::Owner& program, MainMenu& menu, MainControls& controls,
+                                           MainBars& bars, const std::function<void()>& startAtLogon);
 
 }  // namespace app

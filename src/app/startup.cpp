@@ -20,7 +20,6 @@
 #include "toolkit/fonts.h"
 #include "toolkit/guarded.h"
 #include "toolkit/handles.h"
-#include "toolkit/message_box.h"
 
 namespace app {
 
@@ -105,7 +104,7 @@ private:
 // On Windows 95/98/ME: explain, and on Yes put WinPopup into the start-up folder and start it.
 void OfferWinPopup() {
     tk::Application& application = tk::Application::Instance();
-    if (tk::ShowMessageBox(kRefusal, application.Title(), MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (application.AsOwner().Tell(kRefusal, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
     const std::string winPopup = messaging::WindowsDirectory() + kWinPopupFile;
     shell::CreateShortcut(shell::ShellFolderKind::Startup, "", true, kWinPopupShortcut, "", winPopup, "", "",
                           shell::ShortcutWindowState::Minimized);
@@ -191,9 +190,11 @@ int RunProgram() {
     if (!tk::Guarded<bool>(PrepareStart, false)) return 0;
     com.emplace();
     tk::SetUseClassicFont(NeedsClassicFont(version));
-    TMainForm mainForm;
+    // The program's owner, made once: the main form hands it to everything that acts for it.
+    const tk::Owner program = application.AsOwner();
+    TMainForm mainForm(application);
     application.SetMainForm(&mainForm);
-    const bool created = mainForm.Create();
+    const bool created = mainForm.Create(program);
     lock.Release();
     if (created) application.Run();
     return 0;

@@ -62,6 +62,6 @@ private:
 };
 
 // Oprogramu1Click's work: a new About box, shown modally and freed.
-inline void ShowAboutBox(HWND owner) { RunFresh<TAboutBox>(owner); }
+inline void ShowAboutBox(const tk::Owner& program) { RunFresh<TAboutBox>(program); }
 
 }  // namespace dialogs

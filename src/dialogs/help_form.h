@@ -24,6 +24,6 @@ private:
 };
 
 // Obsahnapovedy1Click's work: a new help window, shown modally and freed.
-inline void ShowHelpForm(HWND owner) { RunFresh<THelpForm>(owner); }
+inline void ShowHelpForm(const tk::Owner& program) { RunFresh<THelpForm>(program); }
 
 }  // namespace dialogs

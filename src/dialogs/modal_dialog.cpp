@@ -41,10 +41,10 @@ bool ModalDialog::Create(HWND owner) {
     return true;
 }
 
-int ModalDialog::ShowModal() {
+int ModalDialog::ShowModal(const tk::Owner& program) {
     modalResult_ = 0;
     {
-        tk::ModalScope modal(Handle());
+        tk::ModalScope modal(program, Handle());
         ShowWindow(Handle(), SW_SHOWNORMAL);
         MSG msg{};
         while (modalResult_ == 0 && Handle()) {

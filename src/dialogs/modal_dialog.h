@@ -8,6 +8,7 @@
 
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
+#include "toolkit/owner.h"
 
 namespace dialogs {
 
@@ -28,9 +29,9 @@ public:
 
     // Creates the window, its controls and the OK button, and runs FormCreate; false when Windows refuses.
     bool Create(HWND owner);
-    // Shows the window and runs until it closes: IDOK for the OK button, Enter and Esc, IDCANCEL
-    // for the close box.
-    int ShowModal();
+    // Shows the window and runs until it closes, modal for `program`: IDOK for the OK button, Enter
+    // and Esc, IDCANCEL for the close box.
+    int ShowModal(const tk::Owner& program);
 
 protected:
     explicit ModalDialog(const DialogLayout& layout) : layout_(layout) {}
@@ -58,11 +59,11 @@ private:
     int modalResult_ = 0;
 };
 
-// Creates a new dialog owned by `owner`, runs it modally and frees it.
+// Creates a new dialog owned by the program's window, runs it modally and frees it.
 template <typename Dialog>
-int RunFresh(HWND owner) {
+int RunFresh(const tk::Owner& program) {
     Dialog dialog;
-    return dialog.Create(owner) ? dialog.ShowModal() : IDCANCEL;
+    return dialog.Create(program.window) ? dialog.ShowModal(program) : IDCANCEL;
 }
 
 }  // namespace dialogs

@@ -41,12 +41,12 @@ FileDialogFunction FileDialog(bool forSaving) {
 }
 }  // namespace
 
-std::string RunFileDialog(HWND owner, const std::string& initialName, bool forSaving) {
+std::string RunFileDialog(const tk::Owner& program, const std::string& initialName, bool forSaving) {
     char name[kNameCapacity + 1] = {};
     initialName.copy(name, kNameCapacity);
     OPENFILENAMEA record{};
     record.lStructSize = kRecordSize;
-    record.hwndOwner = owner;
+    record.hwndOwner = program.window;
     record.lpstrFilter = forSaving ? kSaveFilter : kOpenFilter;
     record.lpstrFile = name;
     record.nMaxFile = kNameCapacity;
@@ -54,7 +54,7 @@ std::string RunFileDialog(HWND owner, const std::string& initialName, bool forSa
     record.Flags = forSaving ? kSaveFlags : kOpenFlags;
     const FileDialogFunction showDialog = FileDialog(forSaving);
     // Modal like the message box: no other window of the program takes input meanwhile.
-    tk::ModalScope modal(record.hwndOwner);
+    tk::ModalScope modal(program, record.hwndOwner);
     const BOOL chosen = showDialog(&record);
     return chosen ? std::string(name) : std::string();
 }

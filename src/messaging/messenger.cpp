@@ -7,7 +7,6 @@
 #include "messaging/message_format.h"
 #include "toolkit/control_helpers.h"
 #include "toolkit/handles.h"
-#include "toolkit/message_box.h"
 
 namespace messaging {
 
@@ -155,7 +154,7 @@ void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND ed
     if (outcome.delivered)
         program.Tell(outcome.confirmation, MB_OK | MB_ICONINFORMATION);
     else if (!outcome.failure.empty())
-        tk::ShowErrorBox(outcome.failure);
+        program.TellError(outcome.failure);
 }
 
 }  // namespace messaging

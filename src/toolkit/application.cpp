@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "toolkit/form.h"
+#include "toolkit/guarded.h"
 #include "toolkit/hint_text.h"
 #include "toolkit/menu_bar.h"
 #include "toolkit/navigation.h"
@@ -47,6 +48,12 @@ bool Application::Initialize(const std::string& title) {
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2, y = GetSystemMetrics(SM_CYSCREEN) / 2;
     return Create(0, kClassName, title_.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                   x, y, 0, 0, nullptr) != nullptr;
+}
+
+void Application::SetMainForm(Form* form) {
+    if (mainForm_) mainForm_->application_ = nullptr;
+    mainForm_ = form;
+    if (mainForm_) mainForm_->application_ = this;
 }
 
 void Application::SetTitle(const std::string& title) {
@@ -181,5 +188,7 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     return Default(message, wParam, lParam);
 }
+
+void ShowErrorBox(std::string_view message) { Application::Instance().AsOwner().TellError(message); }
 
 }  // namespace tk

@@ -32,11 +32,12 @@ public:
 
     const std::string& Title() const { return title_; }
     // The application window, title and program file, for a subsystem that acts for the program.
-    Owner AsOwner() const { return {Handle(), title_, ExeName()}; }
+    Owner AsOwner() { return {Handle(), title_, ExeName(), this}; }
     void SetTitle(const std::string& title);
 
     Form* MainForm() const { return mainForm_; }
-    void SetMainForm(Form* form) { mainForm_ = form; }
+    // The form learns that it is the main one, and forgets it when another takes its place.
+    void SetMainForm(Form* form);
 
     // Whether Run shows the main form when the message loop starts.
     bool ShowMainForm() const { return showMainForm_; }

@@ -5,7 +5,7 @@
 namespace tk {
 
 Form::~Form() {
-    if (Application::Instance().MainForm() == this) Application::Instance().SetMainForm(nullptr);
+    if (application_) application_->SetMainForm(nullptr);
 }
 
 void Form::SetVisible(bool visible) {
@@ -15,8 +15,7 @@ void Form::SetVisible(bool visible) {
         return;
     }
     // While the application is minimised the form appears with it when it is restored.
-    const bool isMain = Application::Instance().MainForm() == this;
-    if (isMain && IsIconic(Application::Instance().Handle())) return;
+    if (application_ && IsIconic(application_->Handle())) return;
     ShowWindow(Handle(), state_ == WindowState::Maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
 }
 
@@ -32,8 +31,8 @@ LRESULT Form::OnActivate(WPARAM wParam, LPARAM) {
 
 LRESULT Form::OnSysCommand(WPARAM wParam, LPARAM lParam) {
     // The main form minimises with the whole application, so the taskbar button stays the only one.
-    if ((wParam & 0xFFF0) == SC_MINIMIZE && Application::Instance().MainForm() == this) {
-        Application::Instance().Minimize();
+    if ((wParam & 0xFFF0) == SC_MINIMIZE && application_) {
+        application_->Minimize();
         return 0;
     }
     return Default(WM_SYSCOMMAND, wParam, lParam);
@@ -45,8 +44,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
     case WM_CLOSE:
         if (CanClose()) {
-            if (Application::Instance().MainForm() == this)
-                Application::Instance().Terminate();
+            if (application_)
+                application_->Terminate();
             else
                 DestroyWindow(Handle());
         }

@@ -9,6 +9,8 @@
 
 namespace tk {
 
+class Application;
+
 enum class WindowState { Normal, Minimized, Maximized };
 
 // A form is also the owner of the non-visual components it holds.
@@ -36,12 +38,15 @@ protected:
     virtual bool CanClose() { return true; }
 
 private:
+    friend class Application;  // tells the form that it is the main one
+
     LRESULT OnActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
 
     bool visible_ = false;
     WindowState state_ = WindowState::Normal;
     HWND focused_ = nullptr;
+    Application* application_ = nullptr;  // set while this is the application's main form
 };
 
 }  // namespace tk

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <exception>
-
-#include "toolkit/message_box.h"
+#include <string_view>
 
 namespace tk {
+
+// The error box over the application window, which owns whatever no handler caught (defined with
+// the application).
+void ShowErrorBox(std::string_view message);
 
 // Runs a handler; an exception it lets through is reported and `fallback` is returned instead.
 template <typename Result, typename Handler>

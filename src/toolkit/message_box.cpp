@@ -4,12 +4,11 @@
 
 #include "toolkit/application.h"
 #include "toolkit/error_text.h"
-#include "toolkit/owner.h"
 
 namespace tk {
 
-ModalScope::ModalScope(HWND except) : except_(except), previousActive_(GetActiveWindow()) {
-    Application::Instance().BeforeModal();
+ModalScope::ModalScope(const Owner& owner, HWND except) : except_(except), previousActive_(GetActiveWindow()) {
+    if (owner.application) owner.application->BeforeModal();
     EnumThreadWindows(GetCurrentThreadId(), Collect, reinterpret_cast<LPARAM>(this));
 }
 
@@ -29,22 +28,12 @@ BOOL CALLBACK ModalScope::Collect(HWND window, LPARAM scope) {
     return TRUE;
 }
 
-namespace {
-int ShowBoxOver(HWND owner, std::string_view text, std::string_view caption, UINT flags) {
-    ModalScope modal(owner);
-    const std::string textZ(text), captionZ(caption);
-    return MessageBoxA(owner, textZ.c_str(), captionZ.c_str(), flags);
-}
-}  // namespace
-
-int ShowMessageBox(std::string_view text, std::string_view caption, UINT flags) {
-    return ShowBoxOver(Application::Instance().Handle(), text, caption, flags);
+int Owner::Tell(std::string_view text, UINT flags) const {
+    ModalScope modal(*this, window);
+    const std::string textZ(text);
+    return MessageBoxA(window, textZ.c_str(), caption.c_str(), flags);
 }
 
-int Owner::Tell(std::string_view text, UINT flags) const { return ShowBoxOver(window, text, caption, flags); }
-
-void ShowErrorBox(std::string_view message) {
-    ShowMessageBox(ErrorBoxText(message), Application::Instance().Title(), MB_OK | MB_ICONERROR);
-}
+void Owner::TellError(std::string_view message) const { Tell(ErrorBoxText(message), MB_OK | MB_ICONERROR); }
 
 }  // namespace tk

@@ -1,22 +1,19 @@
-// The program's modal message box: owned by the application window, with every other window of
-// the program disabled while it shows.
+// What every modal window of the program (its boxes, dialogs and file dialogs) runs inside: every
+// other window of the program disabled while it shows.
 #pragma once
 
 #include <windows.h>
 
-#include <string_view>
+#include "toolkit/owner.h"
 
 namespace tk {
 
-int ShowMessageBox(std::string_view text, std::string_view caption, UINT flags);
-// Shows the error box (caption the application title, stop icon, OK) for a message.
-void ShowErrorBox(std::string_view message);
-
-// Disables the thread's enabled top-level windows for the life of the object (a modal window
-// runs its own loop meanwhile); `except` stays enabled.
+// Tells the owner's application that a modal window comes, then disables the thread's enabled
+// top-level windows for the life of the object (a modal window runs its own loop meanwhile);
+// `except` stays enabled.
 class ModalScope {
 public:
-    explicit ModalScope(HWND except = nullptr);
+    ModalScope(const Owner& owner, HWND except);
     ModalScope(const ModalScope&) = delete;
     ModalScope& operator=(const ModalScope&) = delete;
     ~ModalScope();

@@ -1,7 +1,6 @@
 #include "toolkit/tool_bar.h"
 
 #include "toolkit/access_key.h"
-#include "toolkit/application.h"
 #include "toolkit/hint_text.h"
 #include "toolkit/image_list.h"
 
@@ -12,10 +11,11 @@ constexpr int kCaptionPadding = 2 * 2;  // the two button edges
 }
 
 ToolBar::~ToolBar() {
-    if (hwnd_) Application::Instance().Hints().Unregister(hwnd_);
+    if (hwnd_ && hints_) hints_->Unregister(hwnd_);
 }
 
-HWND ToolBar::Create(HWND parent, int id, const ToolBarLook& look, std::vector<ToolButton> buttons) {
+HWND ToolBar::Create(HWND parent, int id, const ToolBarLook& look, std::vector<ToolButton> buttons,
+                     HintTracker& hints) {
     buttons_ = std::move(buttons);
     // The band container places and sizes the bar; it draws through to the container's background.
     // The tooltips are the bar's, but their window waits for the pointer (PointerOver).
@@ -38,7 +38,8 @@ HWND ToolBar::Create(HWND parent, int id, const ToolBarLook& look, std::vector<T
     AddButtons();
     buttonHeight_ = look.buttonHeight;
     SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(look.buttonWidth, look.buttonHeight));
-    Application::Instance().Hints().Register(hwnd_, this);
+    hints_ = &hints;
+    hints_->Register(hwnd_, this);
     return hwnd_;
 }
 

@@ -38,7 +38,8 @@ public:
     ToolBar& operator=(const ToolBar&) = delete;
     ~ToolBar();
 
-    HWND Create(HWND parent, int id, const ToolBarLook& look, std::vector<ToolButton> buttons);
+    // The bar registers with `hints` for as long as it lives.
+    HWND Create(HWND parent, int id, const ToolBarLook& look, std::vector<ToolButton> buttons, HintTracker& hints);
     HWND Handle() const { return hwnd_; }
 
     int ButtonCount() const { return int(buttons_.size()); }
@@ -67,6 +68,7 @@ private:
 
     HWND hwnd_ = nullptr;
     HWND tooltips_ = nullptr;  // made when the pointer first comes over the bar
+    HintTracker* hints_ = nullptr;
     std::vector<ToolButton> buttons_;
     int buttonHeight_ = 0;
     std::string tipText_;  // the tooltip reads the text after the notification returns

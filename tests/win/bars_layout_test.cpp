@@ -45,7 +45,7 @@ int Height(HWND window) {
 // The main window in the test process, at its design size.
 struct MainWindow {
     CleanUserState clean;
-    app::TMainForm form;
+    app::TMainForm form{tk::Application::Instance()};
     HWND bars = nullptr, panel = nullptr, memo = nullptr, status = nullptr;
 
     MainWindow() {
@@ -54,7 +54,7 @@ struct MainWindow {
         tk::Application& application = tk::Application::Instance();
         if (!application.Handle()) REQUIRE(application.Initialize("Pebblewire"));
         application.SetMainForm(&form);
-        REQUIRE(form.Create());
+        REQUIRE(form.Create(application.AsOwner()));
         bars = GetDlgItem(form.Handle(), app::IDC_COOLBAR1);
         panel = GetDlgItem(form.Handle(), app::IDC_PANEL1);
         memo = GetDlgItem(form.Handle(), app::IDC_MEMO1);

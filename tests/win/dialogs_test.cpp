@@ -233,7 +233,7 @@ TEST_CASE("About box memory figures come from the memory status, read anew at ev
         CAPTURE(row.phys);
         memory.Set(row.totalPhys, row.availPageFile);
         std::string phys, virt;
-        const HWND seen = WhileModal(kAboutClass, [] { ShowAboutBox(tk::Application::Instance().Handle()); }, [&](HWND box) {
+        const HWND seen = WhileModal(kAboutClass, [] { ShowAboutBox(tk::Application::Instance().AsOwner()); }, [&](HWND box) {
             phys = tk::GetText(GetDlgItem(box, IDC_PHYSMEM));
             virt = tk::GetText(GetDlgItem(box, IDC_VIRTMEM));
             PostMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
@@ -290,7 +290,7 @@ TEST_CASE("either dialog closes on Enter, Esc, Alt+O, OK and the close box, also
         int result = 0;
         int focusId = 0;
         bool otherEnabled = true;
-        const HWND owner = tk::Application::Instance().Handle();
+        const tk::Owner owner = tk::Application::Instance().AsOwner();
         const auto open = [&] { result = row.className == kHelpClass ? RunFresh<THelpForm>(owner) : RunFresh<TAboutBox>(owner); };
         const HWND seen = WhileModal(row.className, open, [&](HWND dialog) {
             focusId = GetDlgCtrlID(GetFocus());

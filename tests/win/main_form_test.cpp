@@ -41,9 +41,9 @@ TEST_CASE("every control of the main window uses the form font: Tahoma, or MS Sa
         CAPTURE(row.classic);
         tk::SetUseClassicFont(row.classic);
         tk::Application& application = TestApplication();
-        app::TMainForm form;
+        app::TMainForm form(application);
         application.SetMainForm(&form);
-        REQUIRE(form.Create());
+        REQUIRE(form.Create(application.AsOwner()));
         for (int id : {app::IDC_RADIOBUTTON1, app::IDC_RADIOBUTTON2, app::IDC_EDIT1, app::IDC_MEMO1}) {
             CAPTURE(id);
             HWND control = GetDlgItem(form.Handle(), id);
