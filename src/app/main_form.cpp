@@ -5,7 +5,6 @@
 #include "app/command_line.h"
 #include "app/command_table.h"
 #include "app/main_settings.h"
-#include "app/startup.h"
 #include "dialogs/about_box.h"
 #include "dialogs/help_form.h"
 #include "messaging/file_dialog.h"
@@ -76,7 +75,7 @@ void TMainForm::CreateComponents() {
 // An error stops the sequence where it is raised: the window opens as far as it got, but the icon
 // still follows the tray option, so that a hidden start stays within reach.
 void TMainForm::FormCreate() {
-    runningAtom_.Add(kRunningInstanceAtom);
+    running_.AddMarker();
     application_.SetOnHint([this] { ShowHint(); });
     application_.SetOnShowRequest([this] { ShowWindow1Click(); });
     TrayIcon1->SetIcon(tk::LoadProgramIcons().icon);
@@ -86,6 +85,7 @@ void TMainForm::FormCreate() {
     // Not a stored setting: the mark shows whether the Run value exists.
     MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
     try {
+        running_.RecordWindow(program_.window);
         settings_.Load(
             MainSettingsWindow(Handle(), program_, MainMenu1, Controls, Bars, [this] { Spoustetswindows1Click(); }));
     } catch (...) {
@@ -99,8 +99,11 @@ void TMainForm::FormCreate() {
 
 // A failed save is reported, and costs neither the marker nor the last message.
 void TMainForm::FormDestroy() {
-    tk::Guarded([this] { settings_.Save(); });
-    runningAtom_.Delete();
+    tk::Guarded([this] {
+        settings_.Save();
+        running_.DropWindow();
+    });
+    running_.DropMarker();
     lastMessage_.Keep(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
 }
 

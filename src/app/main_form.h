@@ -11,6 +11,7 @@
 #include "app/main_bars.h"
 #include "app/main_controls.h"
 #include "app/main_menu.h"
+#include "app/running_instance.h"
 #include "messaging/message_file.h"
 #include "messaging/messenger.h"
 #include "settings/settings_session.h"
@@ -97,8 +98,8 @@ private:
     // The message on its way, if any.
     messaging::Sender sender_;
     tk::FontHandle font_;
-    bool created_ = false;        // the controls are laid out once creation is over
-    tk::GlobalAtom runningAtom_;  // the running-instance marker, from creation to destruction
+    bool created_ = false;     // the controls are laid out once creation is over
+    RunningInstance running_;  // its marks for a second start, from creation to destruction
     settings::SettingsSession settings_;
     tk::PopupMenu PopupTray{this};
     // Made once the window exists: it hooks the window's procedure.

@@ -9,7 +9,6 @@ settings::SessionWindow MainSettingsWindow(HWND form, const tk::Owner& program, 
                                            MainBars& bars, const std::function<void()>& startAtLogon) {
     settings::SessionWindow window;
     window.window = form;
-    window.applicationWindow = program.window;
     window.keepSettings = {FindOption(IDM_UKLADAT_NASTAVENI)->valueName, menu.Mark(IDM_UKLADAT_NASTAVENI)};
     window.firstRun = [&menu, startAtLogon] {
         if (!menu.Checked(IDM_SPOUSTET)) startAtLogon();

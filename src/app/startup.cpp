@@ -6,13 +6,12 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "app/command_line.h"
 #include "app/main_form.h"
+#include "app/running_instance.h"
 #include "settings/settings_store.h"
 #include "messaging/messenger.h"
 #include "shell/shell_link.h"
@@ -111,34 +110,15 @@ void OfferWinPopup() {
     ShellExecuteA(application.Handle(), "open", winPopup.c_str(), "", nullptr, SW_SHOW);
 }
 
-// Only a live application window of this program counts: a marker left by an instance that was
-// killed, or whose clean-up failed, must not keep the program from starting.
-bool IsApplicationWindow(HWND window) {
-    char className[sizeof tk::Application::kClassName + 1] = {};
-    return window && IsWindow(window) && GetClassNameA(window, className, sizeof className) &&
-           std::string_view(className) == tk::Application::kClassName;
-}
-
-// A value the entry routine cannot read (one of another registry type) counts as absent here:
+// An "InTraybar" the entry routine cannot read (one of another registry type) counts as off here:
 // otherwise the program would end before its window, at every start, until the user mended the
-// registry by hand. The window's creation writes "Handle" anew and reads "InTraybar" again,
-// reporting what is wrong with it.
-template <typename Result, typename Read>
-Result UnlessUnreadable(Read read, Result fallback) {
+// registry by hand. The window's creation reads it again, reporting what is wrong with it.
+bool HiddenStartWanted(const settings::SettingsStore& store) {
     try {
-        return read();
+        return store.LoadFlag(settings::kSection, settings::kInTraybar, true);
     } catch (const settings::SettingsError&) {
-        return fallback;
+        return false;
     }
-}
-
-// The application window of the instance already running, or null.
-HWND RunningInstance(const settings::SettingsStore& store) {
-    if (!tk::GlobalAtom::Exists(kRunningInstanceAtom)) return nullptr;
-    const auto stored = static_cast<INT_PTR>(
-        UnlessUnreadable([&] { return store.LoadNumber(settings::kSection, settings::kHandle, 0); }, std::int32_t(0)));
-    HWND window = reinterpret_cast<HWND>(stored);
-    return IsApplicationWindow(window) ? window : nullptr;
 }
 
 // A hidden instance, behind its icon or after a start that stopped short, shows itself: no icon
@@ -153,14 +133,13 @@ void BringForward(HWND window) {
 // True when this start goes on to the main window.
 bool PrepareStart() {
     const settings::SettingsStore store;
-    if (HWND running = RunningInstance(store)) {
+    if (HWND running = RunningInstance::Find(store)) {
         BringForward(running);
         return false;
     }
     tk::Application& application = tk::Application::Instance();
     if (!application.Initialize(kTitle)) return false;
-    if (StartsMinimized(GetCommandLineA()) &&
-        UnlessUnreadable([&] { return store.LoadFlag(settings::kSection, settings::kInTraybar, true); }, false)) {
+    if (StartsMinimized(GetCommandLineA()) && HiddenStartWanted(store)) {
         // No window and no taskbar button: only the notification-area icon shows.
         application.SetShowMainForm(false);
         ShowWindow(application.Handle(), SW_HIDE);

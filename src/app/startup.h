@@ -4,9 +4,6 @@
 
 namespace app {
 
-// The global atom that marks a running instance; the main window adds it and deletes it.
-constexpr char kRunningInstanceAtom[] = "BRANTEL_PEBBLEWIRE_IS_RUNNING";
-
 // Runs the program from start to end; the exit status, 0 on every path.
 int RunProgram();
 

@@ -13,7 +13,6 @@ WindowValues CentredPlacement() {
 void SettingsSession::Load(SessionWindow window) {
     window_ = std::move(window);
     store_ = std::make_unique<SettingsStore>();
-    RecordRunningInstance(*store_, window_.applicationWindow);
     LoadMark(window_.keepSettings);
     const bool firstRun = IsFirstRun(*store_);
     Place(firstRun);
@@ -26,7 +25,6 @@ void SettingsSession::Load(SessionWindow window) {
 void SettingsSession::Save() {
     if (!store_) return;
     if (window_.keepSettings.mark.checked()) SaveValues(*store_, ShownValues(), loaded_);
-    DropRunningInstance(*store_);
     store_.reset();
 }
 

@@ -24,7 +24,6 @@ struct StoredMark {
 // What the sequence reads into and saves from, in the order it goes.
 struct SessionWindow {
     HWND window = nullptr;             // placed at the start, measured at the exit
-    HWND applicationWindow = nullptr;  // the one a second start hands over to
     StoredMark keepSettings;           // read first: it decides what a first run may do
     std::function<void()> firstRun;    // what a first run does when settings are kept
     std::vector<StoredMark> options;   // the other marks
@@ -41,11 +40,11 @@ WindowValues CentredPlacement();
 
 class SettingsSession {
 public:
-    // Opens the store, records the running instance and loads every value into `window`; an
-    // error stops the sequence where it is raised.
+    // Opens the store and loads every value into `window`; an error stops the sequence where it
+    // is raised.
     void Load(SessionWindow window);
-    // When settings are kept, saves the values the start has read; then drops the running
-    // instance and closes the store. Nothing when the start never opened it.
+    // When settings are kept, saves the values the start has read; then closes the store. Nothing
+    // when the start never opened it.
     void Save();
 
     SettingsStore& Store() { return *store_; }

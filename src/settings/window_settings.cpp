@@ -21,12 +21,6 @@ void Store(SettingsStore& store, const char* name, const std::string& value) { s
 
 }  // namespace
 
-void RecordRunningInstance(SettingsStore& store, HWND applicationWindow) {
-    store.StoreNumber(kSection, kHandle, static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(applicationWindow)));
-}
-
-void DropRunningInstance(SettingsStore& store) { store.DropValue(kSection, kHandle); }
-
 bool IsFirstRun(const SettingsStore& store) { return store.LoadNumber(kSection, kWidth, kNoWidth) == kNoWidth; }
 
 void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values, LoadedValues& loaded) {

@@ -1,5 +1,5 @@
-// The main window's settings steps against the store: the running-instance value, the first-run
-// probe, and the loading and saving of the window's values by their table.
+// The main window's settings steps against the store: the first-run probe, and the loading and
+// saving of the window's values by their table.
 #pragma once
 
 #include <windows.h>
@@ -8,10 +8,6 @@
 #include "settings/window_values.h"
 
 namespace settings {
-
-// "Handle" names the application window that a second start hands over to, while this one runs.
-void RecordRunningInstance(SettingsStore& store, HWND applicationWindow);
-void DropRunningInstance(SettingsStore& store);
 
 // Any start without a usable "Width" is a first run.
 bool IsFirstRun(const SettingsStore& store);
