@@ -97,10 +97,13 @@ std::string ButtonHint(const CommandSpec& command) {
     return (hint += '|') += command.hint;
 }
 
+// Counted first, so that the table is made at its size: no growth code for one call.
 std::vector<ACCEL> Accelerators() {
-    std::vector<ACCEL> table;
+    const auto withShortcut = [](const CommandSpec& command) { return command.shortcut.key != 0; };
+    std::vector<ACCEL> table(size_t(std::count_if(std::begin(kCommands), std::end(kCommands), withShortcut)));
+    auto next = table.begin();
     for (const CommandSpec& command : kCommands)
-        if (command.shortcut.key) table.push_back({command.shortcut.flags, command.shortcut.key, command.id});
+        if (withShortcut(command)) *next++ = {command.shortcut.flags, command.shortcut.key, command.id};
     return table;
 }
 

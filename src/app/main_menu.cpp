@@ -70,19 +70,22 @@ std::span<const SubmenuSpec> MainSubmenus() { return kSubmenuSpecs; }
 
 std::span<const Command> ToolBar2Commands() { return kToolBar2; }
 
+// The button lists are made at their final size and filled in place: no growth code for one call.
 std::vector<tk::ToolButton> MenuBarButtons() {
-    std::vector<tk::ToolButton> buttons;
-    for (const SubmenuSpec& submenu : kSubmenuSpecs)
-        buttons.push_back({kFirstMenuButtonId + int(buttons.size()), I_IMAGENONE, submenu.caption,
-                           std::string(submenu.hint), kMenuButtonStyle});
+    std::vector<tk::ToolButton> buttons(std::size(kSubmenuSpecs));
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const SubmenuSpec& submenu = kSubmenuSpecs[i];
+        buttons[i] = {kFirstMenuButtonId + int(i), I_IMAGENONE, submenu.caption, std::string(submenu.hint),
+                      kMenuButtonStyle};
+    }
     return buttons;
 }
 
 std::vector<tk::ToolButton> ToolBar2Buttons() {
-    std::vector<tk::ToolButton> buttons;
-    for (const Command id : kToolBar2) {
-        const CommandSpec& command = *FindCommand(id);
-        buttons.push_back({id, command.image, "", ButtonHint(command), BTNS_BUTTON});
+    std::vector<tk::ToolButton> buttons(std::size(kToolBar2));
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        const CommandSpec& command = *FindCommand(kToolBar2[i]);
+        buttons[i] = {kToolBar2[i], command.image, "", ButtonHint(command), BTNS_BUTTON};
     }
     return buttons;
 }
@@ -105,8 +108,8 @@ MainMenu::MainMenu() {
 }
 
 std::vector<HMENU> MainMenu::Submenus() const {
-    std::vector<HMENU> menus;
-    for (const tk::MenuHandle& menu : submenus_) menus.push_back(menu.get());
+    std::vector<HMENU> menus(kSubmenus);
+    for (int i = 0; i < kSubmenus; ++i) menus[size_t(i)] = submenus_[i].get();
     return menus;
 }
 
@@ -116,14 +119,9 @@ HMENU MainMenu::Owner(Command command) const {
     return nullptr;
 }
 
-bool MainMenu::Checked(Command command) const {
-    HMENU menu = Owner(command);
-    return menu && (GetMenuState(menu, command, MF_BYCOMMAND) & MF_CHECKED);
-}
+bool MainMenu::Checked(Command command) const { return Mark(command).checked(); }
 
-void MainMenu::SetChecked(Command command, bool checked) {
-    if (HMENU menu = Owner(command)) CheckMenuItem(menu, command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
+void MainMenu::SetChecked(Command command, bool checked) { Mark(command).setChecked(checked); }
 
 bool MainMenu::Toggle(Command command) {
     const bool checked = !Checked(command);
@@ -131,10 +129,7 @@ bool MainMenu::Toggle(Command command) {
     return checked;
 }
 
-tk::CheckMark MainMenu::Mark(Command command) {
-    return {[this, command] { return Checked(command); },
-            [this, command](bool checked) { SetChecked(command, checked); }};
-}
+tk::CheckMark MainMenu::Mark(Command command) const { return {Owner(command), command}; }
 
 std::string_view MainMenu::SelectedHint(WPARAM wParam, LPARAM lParam) const {
     const bool isItem = !(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)) && Owns(reinterpret_cast<HMENU>(lParam));

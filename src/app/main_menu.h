@@ -58,7 +58,7 @@ public:
     // Flips the check mark and returns the new state.
     bool Toggle(Command command);
     // The item's check mark, for the code that keeps it.
-    tk::CheckMark Mark(Command command);
+    tk::CheckMark Mark(Command command) const;
     // The status-line hint for a WM_MENUSELECT: none for closing the menu, a submenu, a separator
     // or another menu's item.
     std::string_view SelectedHint(WPARAM wParam, LPARAM lParam) const;

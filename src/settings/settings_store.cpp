@@ -14,7 +14,7 @@ void DeleteTree(HKEY parent, const char* path) {
             DWORD size = sizeof child;
             if (RegEnumKeyExA(key.Get(), index, child, &size, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
                 break;
-            children.emplace_back(child, size);
+            children.push_back(std::string(child, size));  // as a std::string: one growth routine for all
         }
         for (const std::string& name : children) DeleteTree(key.Get(), name.c_str());
     }

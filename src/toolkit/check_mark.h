@@ -1,13 +1,18 @@
-// A check mark somewhere in the user interface, as the code that keeps it reads and sets it.
+// A check mark in a menu, as the code that keeps it reads and sets it.
 #pragma once
 
-#include <functional>
+#include <windows.h>
 
 namespace tk {
 
 struct CheckMark {
-    std::function<bool()> checked;
-    std::function<void(bool)> setChecked;
+    HMENU menu = nullptr;  // the menu that holds the item; none reads as unchecked and ignores a change
+    UINT item = 0;         // the item's command
+
+    bool checked() const { return menu && (GetMenuState(menu, item, MF_BYCOMMAND) & MF_CHECKED); }
+    void setChecked(bool on) const {
+        if (menu) CheckMenuItem(menu, item, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    }
 };
 
 }  // namespace tk

@@ -60,7 +60,8 @@ void ToolBar::AddButtons() {
         item.fsStyle = button.style;
         item.iString = -1;
         if (!button.caption.empty()) {
-            captions.emplace_back(button.caption);
+            // A std::string pushed, not emplaced from the view: the program keeps one growth routine.
+            captions.push_back(std::string(button.caption));
             item.iString = reinterpret_cast<INT_PTR>(captions.back().c_str());
         }
     }
