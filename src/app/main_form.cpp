@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <exception>
 #include <string>
 
 #include "app/command_line.h"
@@ -14,6 +15,7 @@
 #include "messaging/recipient_rules.h"
 #include "shell/logon_start.h"
 #include "shell/registry_cleanup.h"
+#include "shell/shell_link.h"
 #include "toolkit/application.h"
 #include "toolkit/fonts.h"
 #include "toolkit/guarded.h"
@@ -29,6 +31,15 @@ constexpr char kEscape = 27;
 
 // The program as the subsystems that act for it see it.
 tk::Owner Program() { return tk::Application::Instance().AsOwner(); }
+
+// Where the last message goes when the program's folder takes none; empty when unknown.
+std::string AppDataFolder() {
+    try {
+        return shell::FolderLocation(shell::ShellFolderKind::AppData);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
 
 }  // namespace
 
@@ -93,7 +104,8 @@ void TMainForm::FormCreate() {
     }
     ApplyTrayOption();
     ApplyMinimizedStart();
-    lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), tk::Application::ExeName());
+    lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), tk::Application::ExeName(),
+                      AppDataFolder());
 }
 
 // A failed save is reported, and costs neither the marker nor the last message.

@@ -11,7 +11,7 @@
 #include "app/main_bars.h"
 #include "app/main_controls.h"
 #include "app/main_menu.h"
-#include "messaging/message_file.h"
+#include "messaging/last_message.h"
 #include "messaging/messenger.h"
 #include "settings/settings_session.h"
 #include "toolkit/form.h"

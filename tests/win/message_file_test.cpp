@@ -84,3 +84,106 @@ TEST_CASE("while a save runs, the file is there at every moment, old or new, as 
     CHECK(watcher.missing.load() == 0);
     DeleteFileA(watcher.path.c_str());
 }
+
+namespace {
+const std::string kOld = "stará", kNew = "nová", kUsers = "uživatelův soubor";
+
+// A command of the machine's shell, waited for by the file it makes when it is done.
+void Unix(const std::string& command) {
+    const std::string done = drv::TempPath("pw-hotovo");
+    drv::UnixShell(command + "; touch '" + drv::UnixPath(drv::TempPath("")) + "pw-hotovo'");
+    REQUIRE(drv::WaitUntil([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; }));
+    DeleteFileA(done.c_str());
+}
+
+// Another program holds the file open, sharing reading and writing but not its deletion, for a moment.
+DWORD WINAPI HoldFor300Ms(void* file) {
+    Sleep(300);
+    CloseHandle(file);
+    return 0;
+}
+
+// Another file in the same folder, saved 200 times while the row's own saves run.
+DWORD WINAPI SaveOther200Times(void* path) {
+    int failed = 0;
+    for (int save = 0; save < 200; ++save) try {
+            messaging::WriteMessageFile(*static_cast<const std::string*>(path), "druhá");
+        } catch (const messaging::MessageFileError&) {
+            ++failed;
+        }
+    return DWORD(failed);
+}
+
+// What each row does to the folder before the save; each returns the file the save writes.
+std::string AsItIs(const std::string&, const std::string& target) { return target; }
+std::string ReadOnly(const std::string&, const std::string& target) {
+    SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY);
+    return target;
+}
+// Existing files may be written, no file created or deleted: as an NTFS "Write" grant without "Modify".
+std::string TakesNoNewFile(const std::string& folder, const std::string& target) {
+    Unix("chattr +i '" + drv::UnixPath(folder) + "'");
+    return target;
+}
+std::string HeldAMoment(const std::string&, const std::string& target) {
+    HANDLE held = CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    CloseHandle(CreateThread(nullptr, 0, HoldFor300Ms, held, 0, nullptr));
+    return target;
+}
+// A folder as deep as CreateDirectory takes: the short name fits MAX_PATH, "~pebblewire.tmp" would not.
+std::string DeepFolder(const std::string& folder, const std::string&) {
+    const std::string deep = folder + std::string(MAX_PATH - 13 - folder.size(), 'h'), target = deep + "\\z.sav";
+    CreateDirectoryA(deep.c_str(), nullptr);
+    drv::WriteBytes(target, kOld);
+    return target;
+}
+
+struct ReplaceRow {
+    const char* what;
+    std::string (*arrange)(const std::string& folder, const std::string& target);
+    bool refused = false;
+    bool race = false;  // 200 saves, while SaveOther200Times runs
+};
+}  // namespace
+
+TEST_CASE("a save replaces its own file only, whatever else holds the file or its folder") {
+    const ReplaceRow rows[] = {
+        {"a read-only target is refused", ReadOnly, true},
+        {"two saves racing into one folder", AsItIs, false, true},
+        {"a folder that takes no new file", TakesNoNewFile},
+        {"held by another program without sharing deletion for 300 ms", HeldAMoment},
+        {"a short name in a folder as deep as it fits", DeepFolder},
+    };
+    const std::string folder = drv::TempPath("pw-nahrada\\"), other = folder + "druhá.sav";
+    for (const ReplaceRow& row : rows) {
+        const std::string what = row.what;
+        CAPTURE(what);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        drv::WriteBytes(folder + "~pebblewire.tmp", kUsers);
+        drv::WriteBytes(folder + "zpráva.sav", kOld);
+        const std::string target = row.arrange(folder, folder + "zpráva.sav");
+        HANDLE racing = row.race ? CreateThread(nullptr, 0, SaveOther200Times, (void*)&other, 0, nullptr) : nullptr;
+        int refused = 0;
+        for (int save = 0; save < (row.race ? 200 : 1); ++save) try {
+                messaging::WriteMessageFile(target, kNew);
+            } catch (const messaging::MessageFileError&) {
+                ++refused;
+            }
+        DWORD otherRefused = 0;
+        if (racing) {
+            WaitForSingleObject(racing, INFINITE);
+            GetExitCodeThread(racing, &otherRefused);
+            CloseHandle(racing);
+        }
+        Unix("chattr -i '" + drv::UnixPath(folder) + "'");
+        CHECK(refused == int(row.refused));
+        CHECK(otherRefused == 0);
+        CHECK(drv::ReadBytes(target) == (row.refused ? kOld : kNew));
+        CHECK(drv::ReadBytes(folder + "~pebblewire.tmp") == kUsers);
+        CHECK((!row.race || drv::ReadBytes(other) == "druhá"));
+        CHECK(drv::FileNames(target.substr(0, target.rfind('\\')), "~pw*").empty());
+        SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
+        drv::RemoveTree(folder);
+    }
+}
