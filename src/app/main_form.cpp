@@ -41,6 +41,14 @@ std::string AppDataFolder() {
     }
 }
 
+template <typename Step>
+void Quietly(Step step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 TMainForm::~TMainForm() {
@@ -85,7 +93,8 @@ void TMainForm::CreateComponents() {
 }
 
 // An error stops the sequence where it is raised: the window opens as far as it got, but the icon
-// still follows the tray option, so that a hidden start stays within reach.
+// still follows the tray option, so that a hidden start stays within reach, and the last message
+// is shown once its option was read.
 void TMainForm::FormCreate() {
     runningAtom_.Add(kRunningInstanceAtom);
     tk::Application::Instance().SetOnHint([this] { ShowHint(); });
@@ -96,24 +105,36 @@ void TMainForm::FormCreate() {
     Bars.FitMenuButtons();
     // Not a stored setting: the mark shows whether the Run value exists.
     MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
+    std::exception_ptr failure;
     try {
         settings_.Load(MainSettingsWindow(Handle(), MainMenu1, Controls, Bars, [this] { Spoustetswindows1Click(); }));
     } catch (...) {
-        ApplyTrayOption();
-        throw;
+        failure = std::current_exception();
     }
     ApplyTrayOption();
-    ApplyMinimizedStart();
-    lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), tk::Application::ExeName(),
-                      AppDataFolder());
+    if (!failure) ApplyMinimizedStart();
+    if (settings_.OptionsRead())
+        lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), tk::Application::ExeName(),
+                          AppDataFolder());
+    if (failure) std::rethrow_exception(failure);
 }
 
-// A failed save is reported, and costs neither the marker nor the last message.
+// A failed save is reported, and costs neither the marker nor the last message. While the session
+// ends, Windows may end the process at any moment and no one answers a box: the last message goes
+// first, and a failure shows nothing.
 void TMainForm::FormDestroy() {
+    if (endingSession_) {
+        Quietly([this] { KeepLastMessage(); });
+        Quietly([this] { settings_.Save(); });
+        runningAtom_.Delete();
+        return;
+    }
     tk::Guarded([this] { settings_.Save(); });
     runningAtom_.Delete();
-    lastMessage_.Keep(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
+    KeepLastMessage();
 }
+
+void TMainForm::KeepLastMessage() { lastMessage_.Keep(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU)); }
 
 // With the tray option on, the entry routine has already arranged a hidden start.
 void TMainForm::ApplyMinimizedStart() {
@@ -219,6 +240,7 @@ void TMainForm::Edit1Exit() { Controls.Recipient.Leave(); }
 // Windows may end the process as soon as the session's end is confirmed: the window goes now,
 // and saves as it goes.
 void TMainForm::EndSession() {
+    endingSession_ = true;
     tk::Application::Instance().Terminate();
     DestroyWindow(Handle());
 }

@@ -79,6 +79,7 @@ private:
     void FlipOption(Command command);
     void ApplyMinimizedStart();
     void EndSession();
+    void KeepLastMessage();
     void LayoutControls();
 
     LRESULT OnSendDone();
@@ -94,6 +95,7 @@ private:
     messaging::Sender sender_;
     tk::FontHandle font_;
     bool created_ = false;        // the controls are laid out once creation is over
+    bool endingSession_ = false;  // the session ends: the exit shows nothing
     tk::GlobalAtom runningAtom_;  // the running-instance marker, from creation to destruction
     settings::SettingsSession settings_;
     tk::PopupMenu PopupTray{this};

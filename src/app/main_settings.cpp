@@ -22,6 +22,7 @@ settings::SessionWindow MainSettingsWindow(HWND form, MainMenu& menu, MainContro
         controls.Recipient.Restore(store, loaded);
         bars.Restore(store, loaded);
     };
+    window.programPath = shell::ProgramPath(tk::Application::Instance().AsOwner());
     window.repair = [&menu](settings::SettingsStore& store) {
         shell::RepairAfterMove(tk::Application::Instance().AsOwner(), store, menu.Mark(IDM_SPOUSTET));
     };

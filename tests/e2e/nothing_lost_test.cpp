@@ -1,5 +1,6 @@
-// What the user made survives a stored value of the wrong type, a start that stopped short and a
-// Tab key: the kept message, the other settings and the way back to the program.
+// What the user made survives a stored value of the wrong type, a start that stopped short, a Tab
+// key and an exit that cannot save everything: the kept message, the other settings and the way
+// back to the program.
 #include <doctest/doctest.h>
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "app/commands.h"
+#include "e2e/startup_support.h"
 #include "support/driver_checks.h"
 
 namespace {
@@ -52,7 +54,8 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
             Action::Quit, {}},
         {"settings never read", {{"Left", "123"}, {"Width", "400"}, {"Destination", "PC77"}}, "SaveAtClose", "",
             Action::Quit, {{"Left", "123"}, {"Destination", "PC77"}}},
-        {"a hidden start stopped short", {{"InTraybar", "1"}}, "Workgroup", "Minimized", Action::StartAgain, {}},
+        {"a hidden start stopped short", {{"InTraybar", "1"}, {"LoadLastMsg", "1"}}, "Workgroup", "Minimized",
+            Action::StartAgain, {}},
         {"Tab out of the editor and back", {{"LoadLastMsg", "1"}}, nullptr, "", Action::TabOutAndBack, {}, "x"},
         // clang-format on
     };
@@ -85,5 +88,59 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
         CHECK_FALSE(drv::ReadString(drv::kSettingsKey, "Handle"));
     }
     DeleteFileA(LastMessageFile().c_str());
+    drv::ResetUserState();
+}
+
+namespace {
+struct ExitRow {
+    const char* what;
+    const char* wrongType;  // stored as a REG_DWORD
+    bool lockedAtStart;     // another program holds the last-message file for writing while the program starts
+    bool endSession;        // the session ends while the settings cannot be written, instead of "&Konec"
+    bool shown;             // the kept message shows at the start
+};
+}  // namespace
+
+TEST_CASE("every exit keeps what the user typed, and the next start is clean and shows it") {
+    const ExitRow rows[] = {
+        {"a program path stored with another type", "PathFilename", false, false, true},
+        {"the session ends with the settings unwritable", nullptr, false, true, true},
+        {"a last-message file that could not be read is kept aside", nullptr, true, false, false},
+    };
+    const std::string typed = " A ještě tohle.", aside = LastMessageFile() + ".bak";
+    for (const ExitRow& row : rows) {
+        const std::string what = row.what;
+        CAPTURE(what);
+        drv::ResetUserState();
+        drv::WriteString(drv::kSettingsKey, "LoadLastMsg", "1");
+        if (row.wrongType) REQUIRE(drv::WriteDword(drv::kSettingsKey, row.wrongType, 1));
+        drv::WriteBytes(LastMessageFile(), kMessage);
+        DeleteFileA(aside.c_str());
+        HANDLE lock = row.lockedAtStart ? CreateFileA(LastMessageFile().c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                      nullptr, OPEN_EXISTING, 0, nullptr)
+                                        : INVALID_HANDLE_VALUE;
+        drv::Program program;
+        REQUIRE(program.Start());
+        if (row.wrongType) drv::AnswerTypeError(program, row.wrongType);
+        HWND form = program.WaitMainForm(), memo = drv::ChildById(form, app::IDC_MEMO1);
+        if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+        const std::string kept = (row.shown ? kMessage : "") + typed;
+        CHECK(drv::WindowText(memo) == (row.shown ? kMessage : ""));
+        drv::SetWindowTextOf(memo, kept);
+        if (row.endSession) {
+            const startup_support::Locked readOnly(drv::kSettingsKey, KEY_READ);
+            CHECK(drv::EndSessionLikeWindows(program, form) == 1);
+        } else {
+            CHECK(drv::Quit(program, form));
+        }
+        CHECK(drv::ReadBytes(LastMessageFile()) == kept);
+        CHECK(drv::ReadBytes(aside) == (row.lockedAtStart ? kMessage : ""));
+        drv::Program next;  // no box stops this start
+        form = drv::Started(next);
+        CHECK(drv::WindowText(drv::ChildById(form, app::IDC_MEMO1)) == kept);
+        CHECK(drv::Quit(next, form));
+    }
+    DeleteFileA(LastMessageFile().c_str());
+    DeleteFileA(aside.c_str());
     drv::ResetUserState();
 }
