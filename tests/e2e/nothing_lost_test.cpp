@@ -12,10 +12,13 @@
 #include "app/commands.h"
 #include "e2e/startup_support.h"
 #include "support/driver_checks.h"
+#include "toolkit/handles.h"
 
 namespace {
 
-enum class Action { Quit, StartAgain, TabOutAndBack };
+// The last two add `typed` to the message, end the program (the session ending while the settings
+// cannot be written) and start it again, which must open without a box and show the message.
+enum class Action { Quit, StartAgain, TabOutAndBack, TypeAndQuit, TypeAndEndSession };
 
 struct Scene {
     const char* what;
@@ -25,6 +28,7 @@ struct Scene {
     Action action;
     std::vector<std::pair<const char*, const char*>> kept;  // values still stored afterwards
     const char* typed = "";                                 // what the user added to the message
+    bool locked = false;  // another program holds the last-message file for writing while the program starts
 };
 
 const char kMessage[] = "Dlouhá rozepsaná zpráva,\r\nkterou nesmí smazat jediná klávesa.";
@@ -45,7 +49,7 @@ std::string TypeAfterTabbing(HWND form) {
 
 }  // namespace
 
-TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message nor the settings") {
+TEST_CASE("one bad value, a hidden start, a Tab key or an exit costs neither the message nor the settings") {
     const Scene scenes[] = {
         // clang-format off
         {"the kept message, a band width of another type", {{"LoadLastMsg", "1"}}, "Band1_Width", "", Action::Quit,
@@ -57,8 +61,13 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
         {"a hidden start stopped short", {{"InTraybar", "1"}, {"LoadLastMsg", "1"}}, "Workgroup", "Minimized",
             Action::StartAgain, {}},
         {"Tab out of the editor and back", {{"LoadLastMsg", "1"}}, nullptr, "", Action::TabOutAndBack, {}, "x"},
+        {"a program path of another type", {{"LoadLastMsg", "1"}}, "PathFilename", "", Action::TypeAndQuit, {}, " A."},
+        {"the session ends, the settings unwritable", {{"LoadLastMsg", "1"}}, nullptr, "", Action::TypeAndEndSession,
+            {}, " A."},
+        {"an unread file kept aside", {{"LoadLastMsg", "1"}}, nullptr, "", Action::TypeAndQuit, {}, " A.", true},
         // clang-format on
     };
+    const std::string aside = LastMessageFile() + ".bak";
     for (const Scene& scene : scenes) {
         const std::string what = scene.what;
         CAPTURE(what);
@@ -66,6 +75,10 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
         for (const auto& [name, value] : scene.stored) drv::WriteString(drv::kSettingsKey, name, value);
         if (scene.wrongType) REQUIRE(drv::WriteDword(drv::kSettingsKey, scene.wrongType, 1));
         drv::WriteBytes(LastMessageFile(), kMessage);
+        DeleteFileA(aside.c_str());
+        tk::FileHandle lock(scene.locked ? CreateFileA(LastMessageFile().c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                       nullptr, OPEN_EXISTING, 0, nullptr)
+                                         : INVALID_HANDLE_VALUE);
 
         drv::Program program;
         REQUIRE(program.Start(scene.arguments));
@@ -73,6 +86,14 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
         // A hidden start makes the window without showing it.
         HWND form = program.WaitWindow("PebblewireMainForm", nullptr, !*scene.arguments);
         REQUIRE(form);
+        lock.Close();
+        const std::string message = (scene.locked ? "" : kMessage) + std::string(scene.typed);
+        const bool types = scene.action >= Action::TypeAndQuit;
+        HWND memo = drv::ChildById(form, app::IDC_MEMO1);
+        if (types) {
+            CHECK(drv::WindowText(memo) + scene.typed == message);
+            drv::SetWindowTextOf(memo, message);
+        }
         if (scene.action == Action::StartAgain) {
             drv::Program second;
             REQUIRE(second.Start());
@@ -80,65 +101,24 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
             CHECK(drv::WaitUntil([&] { return IsWindowVisible(form) != FALSE; }));
         }
         if (scene.action == Action::TabOutAndBack) CHECK(TypeAfterTabbing(form) == kMessage + std::string(scene.typed));
-        CHECK(drv::Quit(program, form));
-
-        CHECK(drv::ReadBytes(LastMessageFile()) == kMessage + std::string(scene.typed));
-        for (const auto& [name, value] : scene.kept)
-            CHECK(drv::ReadString(drv::kSettingsKey, name).value_or("") == std::string(value));
-        CHECK_FALSE(drv::ReadString(drv::kSettingsKey, "Handle"));
-    }
-    DeleteFileA(LastMessageFile().c_str());
-    drv::ResetUserState();
-}
-
-namespace {
-struct ExitRow {
-    const char* what;
-    const char* wrongType;  // stored as a REG_DWORD
-    bool lockedAtStart;     // another program holds the last-message file for writing while the program starts
-    bool endSession;        // the session ends while the settings cannot be written, instead of "&Konec"
-    bool shown;             // the kept message shows at the start
-};
-}  // namespace
-
-TEST_CASE("every exit keeps what the user typed, and the next start is clean and shows it") {
-    const ExitRow rows[] = {
-        {"a program path stored with another type", "PathFilename", false, false, true},
-        {"the session ends with the settings unwritable", nullptr, false, true, true},
-        {"a last-message file that could not be read is kept aside", nullptr, true, false, false},
-    };
-    const std::string typed = " A ještě tohle.", aside = LastMessageFile() + ".bak";
-    for (const ExitRow& row : rows) {
-        const std::string what = row.what;
-        CAPTURE(what);
-        drv::ResetUserState();
-        drv::WriteString(drv::kSettingsKey, "LoadLastMsg", "1");
-        if (row.wrongType) REQUIRE(drv::WriteDword(drv::kSettingsKey, row.wrongType, 1));
-        drv::WriteBytes(LastMessageFile(), kMessage);
-        DeleteFileA(aside.c_str());
-        HANDLE lock = row.lockedAtStart ? CreateFileA(LastMessageFile().c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                      nullptr, OPEN_EXISTING, 0, nullptr)
-                                        : INVALID_HANDLE_VALUE;
-        drv::Program program;
-        REQUIRE(program.Start());
-        if (row.wrongType) drv::AnswerTypeError(program, row.wrongType);
-        HWND form = program.WaitMainForm(), memo = drv::ChildById(form, app::IDC_MEMO1);
-        if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
-        const std::string kept = (row.shown ? kMessage : "") + typed;
-        CHECK(drv::WindowText(memo) == (row.shown ? kMessage : ""));
-        drv::SetWindowTextOf(memo, kept);
-        if (row.endSession) {
+        if (scene.action == Action::TypeAndEndSession) {
             const startup_support::Locked readOnly(drv::kSettingsKey, KEY_READ);
             CHECK(drv::EndSessionLikeWindows(program, form) == 1);
         } else {
             CHECK(drv::Quit(program, form));
         }
-        CHECK(drv::ReadBytes(LastMessageFile()) == kept);
-        CHECK(drv::ReadBytes(aside) == (row.lockedAtStart ? kMessage : ""));
-        drv::Program next;  // no box stops this start
-        form = drv::Started(next);
-        CHECK(drv::WindowText(drv::ChildById(form, app::IDC_MEMO1)) == kept);
-        CHECK(drv::Quit(next, form));
+
+        CHECK(drv::ReadBytes(LastMessageFile()) == message);
+        CHECK(drv::ReadBytes(aside) == (scene.locked ? kMessage : ""));
+        for (const auto& [name, value] : scene.kept)
+            CHECK(drv::ReadString(drv::kSettingsKey, name).value_or("") == std::string(value));
+        if (types) {
+            drv::Program next;  // no box stops this start
+            form = drv::Started(next);
+            CHECK(drv::WindowText(drv::ChildById(form, app::IDC_MEMO1)) == message);
+            CHECK(drv::Quit(next, form));
+        }
+        CHECK_FALSE(drv::ReadString(drv::kSettingsKey, "Handle"));
     }
     DeleteFileA(LastMessageFile().c_str());
     DeleteFileA(aside.c_str());
