@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include <exception>
 #include <string>
 
 #include "app/command_line.h"
@@ -13,6 +14,7 @@
 #include "messaging/recipient_rules.h"
 #include "shell/logon_start.h"
 #include "shell/registry_cleanup.h"
+#include "shell/shell_link.h"
 #include "toolkit/fonts.h"
 #include "toolkit/guarded.h"
 
@@ -24,6 +26,23 @@ constexpr char kMainFormClass[] = "PebblewireMainForm";
 constexpr char kCaption[] = "Brantel Pebblewire pro Windows 2000/NT";
 constexpr char kTrayHint[] = "Brantel Pebblewire";
 constexpr char kEscape = 27;
+
+// Where the last message goes when the program's folder takes none; empty when unknown.
+std::string AppDataFolder() {
+    try {
+        return shell::FolderLocation(shell::ShellFolderKind::AppData);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+template <typename Step>
+void Quietly(Step step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
 
 }  // namespace
 
@@ -73,7 +92,8 @@ void TMainForm::CreateComponents() {
 }
 
 // An error stops the sequence where it is raised: the window opens as far as it got, but the icon
-// still follows the tray option, so that a hidden start stays within reach.
+// still follows the tray option, so that a hidden start stays within reach, and the last message
+// is shown once its option was read.
 void TMainForm::FormCreate() {
     running_.AddMarker();
     application_.SetOnHint([this] { ShowHint(); });
@@ -84,28 +104,44 @@ void TMainForm::FormCreate() {
     Bars.FitMenuButtons();
     // Not a stored setting: the mark shows whether the Run value exists.
     MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
+    std::exception_ptr failure;
     try {
         running_.RecordWindow(program_.window);
         settings_.Load(
             MainSettingsWindow(Handle(), program_, MainMenu1, Controls, Bars, [this] { Spoustetswindows1Click(); }));
     } catch (...) {
-        ApplyTrayOption();
-        throw;
+        failure = std::current_exception();
     }
     ApplyTrayOption();
-    ApplyMinimizedStart();
-    lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), program_.exeName);
+    if (!failure) ApplyMinimizedStart();
+    if (settings_.OptionsRead())
+        lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), program_.exeName,
+                          AppDataFolder());
+    if (failure) std::rethrow_exception(failure);
 }
 
-// A failed save is reported, and costs neither the marker nor the last message.
+// A failed save is reported, and costs neither the marker nor the last message. While the session
+// ends, Windows may end the process at any moment and no one answers a box: the last message goes
+// first, and a failure shows nothing.
 void TMainForm::FormDestroy() {
+    if (endingSession_) {
+        Quietly([this] { KeepLastMessage(); });
+        Quietly([this] {
+            settings_.Save();
+            running_.DropWindow();
+        });
+        running_.DropMarker();
+        return;
+    }
     tk::Guarded([this] {
         settings_.Save();
         running_.DropWindow();
     });
     running_.DropMarker();
-    lastMessage_.Keep(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU));
+    KeepLastMessage();
 }
+
+void TMainForm::KeepLastMessage() { lastMessage_.Keep(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU)); }
 
 // With the tray option on, the entry routine has already arranged a hidden start.
 void TMainForm::ApplyMinimizedStart() {
@@ -211,6 +247,7 @@ void TMainForm::Edit1Exit() { Controls.Recipient.Leave(); }
 // Windows may end the process as soon as the session's end is confirmed: the window goes now,
 // and saves as it goes.
 void TMainForm::EndSession() {
+    endingSession_ = true;
     application_.Terminate();
     DestroyWindow(Handle());
 }

@@ -12,7 +12,7 @@
 #include "app/main_controls.h"
 #include "app/main_menu.h"
 #include "app/running_instance.h"
-#include "messaging/message_file.h"
+#include "messaging/last_message.h"
 #include "messaging/messenger.h"
 #include "settings/settings_session.h"
 #include "toolkit/application.h"
@@ -82,6 +82,7 @@ private:
     void FlipOption(Command command);
     void ApplyMinimizedStart();
     void EndSession();
+    void KeepLastMessage();
     void LayoutControls();
 
     LRESULT OnSendDone();
@@ -98,8 +99,9 @@ private:
     // The message on its way, if any.
     messaging::Sender sender_;
     tk::FontHandle font_;
-    bool created_ = false;     // the controls are laid out once creation is over
-    RunningInstance running_;  // its marks for a second start, from creation to destruction
+    bool created_ = false;        // the controls are laid out once creation is over
+    bool endingSession_ = false;  // the session ends: the exit shows nothing
+    RunningInstance running_;     // its marks for a second start, from creation to destruction
     settings::SettingsSession settings_;
     tk::PopupMenu PopupTray{this};
     // Made once the window exists: it hooks the window's procedure.

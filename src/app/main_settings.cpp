@@ -20,6 +20,7 @@ settings::SessionWindow MainSettingsWindow(HWND form, const tk::Owner& program, 
         controls.Recipient.Restore(store, loaded);
         bars.Restore(store, loaded);
     };
+    window.programPath = shell::ProgramPath(program);
     window.repair = [&program, &menu](settings::SettingsStore& store) {
         shell::RepairAfterMove(program, store, menu.Mark(IDM_SPOUSTET));
     };

@@ -36,8 +36,9 @@ std::string LastMessageFileName(std::string_view programPath) {
     return std::string(programPath) + std::string(kLastMessageExtension);
 }
 
-std::string TemporaryFileFor(std::string_view path) {
-    return std::string(path.substr(0, NameStart(path))) + "~pebblewire.tmp";
+std::string AppDataFileName(std::string_view appData, std::string_view programPath) {
+    return std::string(appData) + "\\Brantel\\Pebblewire\\" +
+           LastMessageFileName(programPath.substr(NameStart(programPath)));
 }
 
 std::string BesideProgram(std::string_view programPath, std::string_view name) {

@@ -15,9 +15,9 @@ std::string EditorText(std::string_view fileBytes);
 // has none.
 std::string LastMessageFileName(std::string_view programPath);
 
-// The file a save to `path` writes first, in the same folder: named so that one left by a program
-// killed mid-save is plainly this program's, and taken over by the next save there.
-std::string TemporaryFileFor(std::string_view path);
+// Where the last message lies when the program's folder takes no file: the last-message file's
+// name in the program's own folder under the user's application-data folder `appData`.
+std::string AppDataFileName(std::string_view appData, std::string_view programPath);
 
 // The program path with its file name replaced by `name`.
 std::string BesideProgram(std::string_view programPath, std::string_view name);

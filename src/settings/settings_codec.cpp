@@ -10,7 +10,9 @@ std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"
 }  // namespace
 
 SettingsError SettingsError::InvalidDataType(std::string_view valueName) {
-    return SettingsError("Invalid data type for " + Quoted(valueName));
+    SettingsError error("Invalid data type for " + Quoted(valueName));
+    error.unreadable_ = valueName;
+    return error;
 }
 
 SettingsError SettingsError::CreateKeyFailed(std::string_view keyName) {

@@ -42,6 +42,12 @@ public:
     static SettingsError InvalidDataType(std::string_view valueName);
     static SettingsError CreateKeyFailed(std::string_view keyName);
     static SettingsError SetDataFailed(std::string_view valueName);
+
+    // The value that could not be read for its type; empty for every other failure.
+    const std::string& Unreadable() const { return unreadable_; }
+
+private:
+    std::string unreadable_;
 };
 
 // Registry type codes the decoder tells apart (the values of REG_SZ and REG_EXPAND_SZ).

@@ -13,19 +13,33 @@ WindowValues CentredPlacement() {
 void SettingsSession::Load(SessionWindow window) {
     window_ = std::move(window);
     store_ = std::make_unique<SettingsStore>();
-    LoadMark(window_.keepSettings);
-    const bool firstRun = IsFirstRun(*store_);
-    Place(firstRun);
-    if (firstRun && window_.keepSettings.mark.checked()) window_.firstRun();
-    for (const StoredMark& option : window_.options) LoadMark(option);
-    window_.restore(*store_, loaded_);
-    window_.repair(*store_);
+    try {
+        LoadMark(window_.keepSettings);
+        const bool firstRun = IsFirstRun(*store_);
+        Place(firstRun);
+        if (firstRun && window_.keepSettings.mark.checked()) window_.firstRun();
+        for (const StoredMark& option : window_.options) LoadMark(option);
+        optionsRead_ = true;
+        window_.restore(*store_, loaded_);
+        window_.repair(*store_);
+    } catch (const SettingsError& error) {
+        unreadable_ = error.Unreadable();
+        throw;
+    }
 }
 
 void SettingsSession::Save() {
     if (!store_) return;
     if (window_.keepSettings.mark.checked()) SaveValues(*store_, ShownValues(), loaded_);
+    RewriteUnreadable();
     store_.reset();
+}
+
+// Otherwise the same value stops every later start with the same box. Only values the program
+// writes itself: an option's value changes only when the user flips the option.
+void SettingsSession::RewriteUnreadable() {
+    if (unreadable_.empty() || SaveValue(*store_, ShownValues(), unreadable_)) return;
+    if (unreadable_ == kPathFilename) store_->StoreText(kSection, kPathFilename, window_.programPath);
 }
 
 void SettingsSession::StoreFlag(const char* valueName, bool on) {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "settings/settings_store.h"
@@ -31,6 +32,7 @@ struct SessionWindow {
     std::function<void(const SettingsStore&, LoadedValues&)> restore;
     // Repairs what a move of the program left behind.
     std::function<void(SettingsStore&)> repair;
+    std::string programPath;  // "PathFilename" as the repair records it
     // The parts' values as they are shown now, beside the placement.
     std::function<void(WindowValues&)> record;
 };
@@ -43,8 +45,12 @@ public:
     // Opens the store and loads every value into `window`; an error stops the sequence where it
     // is raised.
     void Load(SessionWindow window);
-    // When settings are kept, saves the values the start has read; then closes the store. Nothing
-    // when the start never opened it.
+    // Whether the start got past the option marks, the last message's among them.
+    bool OptionsRead() const { return optionsRead_; }
+    // When settings are kept, saves the values the start has read; a window value or the program
+    // path that stopped the start for its type is written anew, kept or not, from what the
+    // program uses. Then closes the store. Nothing when the start
+    // never opened it.
     void Save();
 
     SettingsStore& Store() { return *store_; }
@@ -57,11 +63,14 @@ private:
     // the minimum size.
     void Place(bool firstRun);
     WindowValues ShownValues() const;
+    void RewriteUnreadable();
 
     SessionWindow window_;
     std::unique_ptr<SettingsStore> store_;
     // The stored values the start has read; the exit saves only these.
     LoadedValues loaded_;
+    bool optionsRead_ = false;
+    std::string unreadable_;  // the value whose type stopped the start
 };
 
 }  // namespace settings

@@ -19,6 +19,10 @@ void Store(SettingsStore& store, const char* name, std::int32_t value) { store.S
 void Store(SettingsStore& store, const char* name, bool value) { store.StoreFlag(kSection, name, value); }
 void Store(SettingsStore& store, const char* name, const std::string& value) { store.StoreText(kSection, name, value); }
 
+void Store(SettingsStore& store, const StoredValue& value, const WindowValues& values) {
+    std::visit([&](auto field) { Store(store, value.name, values.*field); }, value.field);
+}
+
 }  // namespace
 
 bool IsFirstRun(const SettingsStore& store) { return store.LoadNumber(kSection, kWidth, kNoWidth) == kNoWidth; }
@@ -46,8 +50,16 @@ tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown
 
 void SaveValues(SettingsStore& store, const WindowValues& values, const LoadedValues& loaded) {
     for (const StoredValue& value : WindowValueTable())
-        if (loaded.Has(value.step))
-            std::visit([&](auto field) { Store(store, value.name, values.*field); }, value.field);
+        if (loaded.Has(value.step)) Store(store, value, values);
+}
+
+bool SaveValue(SettingsStore& store, const WindowValues& values, std::string_view name) {
+    for (const StoredValue& value : WindowValueTable())
+        if (value.name == name) {
+            Store(store, value, values);
+            return true;
+        }
+    return false;
 }
 
 }  // namespace settings

@@ -35,5 +35,7 @@ tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown
 
 // Stores, in the table's order, every value whose step was loaded.
 void SaveValues(SettingsStore& store, const WindowValues& values, const LoadedValues& loaded);
+// Stores the table's value of that name; false when the table has none.
+bool SaveValue(SettingsStore& store, const WindowValues& values, std::string_view name);
 
 }  // namespace settings

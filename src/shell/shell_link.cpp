@@ -33,15 +33,6 @@ void Check(HRESULT result) {
     if (FAILED(result)) throw ComError(result);
 }
 
-// Where the special folder lies; empty when the key or the value is missing. The key is opened
-// with creation, as the shell would make it, but nothing is written into it.
-std::string FolderLocation(ShellFolderKind folder) {
-    const std::string valueName(ShellFolderValueName(folder));
-    if (valueName.empty()) return {};
-    const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFoldersKey);
-    return settings::ReadText(key, valueName.c_str()).value_or(std::string());
-}
-
 std::wstring WideFileName(const std::string& fileName) {
     const int length = MultiByteToWideChar(CP_ACP, 0, fileName.c_str(), -1, nullptr, 0);
     if (length <= 0) return {};
@@ -50,6 +41,14 @@ std::wstring WideFileName(const std::string& fileName) {
     return std::wstring(wide.data());
 }
 }  // namespace
+
+// The key is opened with creation, as the shell would make it, but nothing is written into it.
+std::string FolderLocation(ShellFolderKind folder) {
+    const std::string valueName(ShellFolderValueName(folder));
+    if (valueName.empty()) return {};
+    const tk::RegistryKey key = tk::RegistryKey::Create(HKEY_CURRENT_USER, kShellFoldersKey);
+    return settings::ReadText(key, valueName.c_str()).value_or(std::string());
+}
 
 void CreateShortcut(ShellFolderKind folder, const std::string& subFolder, bool createFolders, const std::string& name,
                     const std::string& description, const std::string& targetPath, const std::string& arguments,

@@ -16,6 +16,10 @@ void CreateShortcut(ShellFolderKind folder, const std::string& subFolder, bool c
                     const std::string& description, const std::string& targetPath, const std::string& arguments,
                     const std::string& workingDirectory, ShortcutWindowState windowState);
 
+// Where the special folder lies; empty when the key or the value is missing. Throws for a value
+// that is not text.
+std::string FolderLocation(ShellFolderKind folder);
+
 // Whether a file, not a folder, carries the shortcut's file name.
 bool ShortcutExists(ShellFolderKind folder, const std::string& subFolder, const std::string& name);
 

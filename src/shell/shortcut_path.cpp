@@ -6,7 +6,8 @@ namespace shell {
 
 namespace {
 constexpr std::string_view kFolderValueNames[] = {
-    "Desktop", "Start Menu", "Programs", "Startup", "Personal", "My Pictures", "Favorites", "SendTo", "Fonts", "Recent",
+    "Desktop",   "Start Menu", "Programs", "Startup", "Personal", "My Pictures",
+    "Favorites", "SendTo",     "Fonts",    "Recent",  "AppData",
 };
 
 constexpr char kSeparator = '\\';

@@ -21,6 +21,7 @@ enum class ShellFolderKind : std::uint8_t {
     SendTo,
     Fonts,
     Recent,
+    AppData,
 };
 
 enum class ShortcutWindowState : std::uint8_t { Normal, Minimized, Maximized };

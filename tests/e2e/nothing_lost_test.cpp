@@ -1,5 +1,6 @@
-// What the user made survives a stored value of the wrong type, a start that stopped short and a
-// Tab key: the kept message, the other settings and the way back to the program.
+// What the user made survives a stored value of the wrong type, a start that stopped short, a Tab
+// key and an exit that cannot save everything: the kept message, the other settings and the way
+// back to the program.
 #include <doctest/doctest.h>
 
 #include <windows.h>
@@ -9,11 +10,15 @@
 #include <vector>
 
 #include "app/command_ids.h"
+#include "e2e/startup_support.h"
 #include "support/driver_checks.h"
+#include "toolkit/handles.h"
 
 namespace {
 
-enum class Action { Quit, StartAgain, TabOutAndBack };
+// The last two add `typed` to the message, end the program (the session ending while the settings
+// cannot be written) and start it again, which must open without a box and show the message.
+enum class Action { Quit, StartAgain, TabOutAndBack, TypeAndQuit, TypeAndEndSession };
 
 struct Scene {
     const char* what;
@@ -23,6 +28,7 @@ struct Scene {
     Action action;
     std::vector<std::pair<const char*, const char*>> kept;  // values still stored afterwards
     const char* typed = "";                                 // what the user added to the message
+    bool locked = false;  // another program holds the last-message file for writing while the program starts
 };
 
 const char kMessage[] = "Dlouhá rozepsaná zpráva,\r\nkterou nesmí smazat jediná klávesa.";
@@ -43,7 +49,7 @@ std::string TypeAfterTabbing(HWND form) {
 
 }  // namespace
 
-TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message nor the settings") {
+TEST_CASE("one bad value, a hidden start, a Tab key or an exit costs neither the message nor the settings") {
     const Scene scenes[] = {
         // clang-format off
         {"the kept message, a band width of another type", {{"LoadLastMsg", "1"}}, "Band1_Width", "", Action::Quit,
@@ -52,10 +58,16 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
             Action::Quit, {}},
         {"settings never read", {{"Left", "123"}, {"Width", "400"}, {"Destination", "PC77"}}, "SaveAtClose", "",
             Action::Quit, {{"Left", "123"}, {"Destination", "PC77"}}},
-        {"a hidden start stopped short", {{"InTraybar", "1"}}, "Workgroup", "Minimized", Action::StartAgain, {}},
+        {"a hidden start stopped short", {{"InTraybar", "1"}, {"LoadLastMsg", "1"}}, "Workgroup", "Minimized",
+            Action::StartAgain, {}},
         {"Tab out of the editor and back", {{"LoadLastMsg", "1"}}, nullptr, "", Action::TabOutAndBack, {}, "x"},
+        {"a program path of another type", {{"LoadLastMsg", "1"}}, "PathFilename", "", Action::TypeAndQuit, {}, " A."},
+        {"the session ends, the settings unwritable", {{"LoadLastMsg", "1"}}, nullptr, "", Action::TypeAndEndSession,
+            {}, " A."},
+        {"an unread file kept aside", {{"LoadLastMsg", "1"}}, nullptr, "", Action::TypeAndQuit, {}, " A.", true},
         // clang-format on
     };
+    const std::string aside = LastMessageFile() + ".bak";
     for (const Scene& scene : scenes) {
         const std::string what = scene.what;
         CAPTURE(what);
@@ -63,6 +75,10 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
         for (const auto& [name, value] : scene.stored) drv::WriteString(drv::kSettingsKey, name, value);
         if (scene.wrongType) REQUIRE(drv::WriteDword(drv::kSettingsKey, scene.wrongType, 1));
         drv::WriteBytes(LastMessageFile(), kMessage);
+        DeleteFileA(aside.c_str());
+        tk::FileHandle lock(scene.locked ? CreateFileA(LastMessageFile().c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                       nullptr, OPEN_EXISTING, 0, nullptr)
+                                         : INVALID_HANDLE_VALUE);
 
         drv::Program program;
         REQUIRE(program.Start(scene.arguments));
@@ -70,6 +86,14 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
         // A hidden start makes the window without showing it.
         HWND form = program.WaitWindow("PebblewireMainForm", nullptr, !*scene.arguments);
         REQUIRE(form);
+        lock.Close();
+        const std::string message = (scene.locked ? "" : kMessage) + std::string(scene.typed);
+        const bool types = scene.action >= Action::TypeAndQuit;
+        HWND memo = drv::ChildById(form, app::IDC_MEMO1);
+        if (types) {
+            CHECK(drv::WindowText(memo) + scene.typed == message);
+            drv::SetWindowTextOf(memo, message);
+        }
         if (scene.action == Action::StartAgain) {
             drv::Program second;
             REQUIRE(second.Start());
@@ -77,13 +101,26 @@ TEST_CASE("one bad value, a hidden start or a Tab key costs neither the message 
             CHECK(drv::WaitUntil([&] { return IsWindowVisible(form) != FALSE; }));
         }
         if (scene.action == Action::TabOutAndBack) CHECK(TypeAfterTabbing(form) == kMessage + std::string(scene.typed));
-        CHECK(drv::Quit(program, form));
+        if (scene.action == Action::TypeAndEndSession) {
+            const startup_support::Locked readOnly(drv::kSettingsKey, KEY_READ);
+            CHECK(drv::EndSessionLikeWindows(program, form) == 1);
+        } else {
+            CHECK(drv::Quit(program, form));
+        }
 
-        CHECK(drv::ReadBytes(LastMessageFile()) == kMessage + std::string(scene.typed));
+        CHECK(drv::ReadBytes(LastMessageFile()) == message);
+        CHECK(drv::ReadBytes(aside) == (scene.locked ? kMessage : ""));
         for (const auto& [name, value] : scene.kept)
             CHECK(drv::ReadString(drv::kSettingsKey, name).value_or("") == std::string(value));
+        if (types) {
+            drv::Program next;  // no box stops this start
+            form = drv::Started(next);
+            CHECK(drv::WindowText(drv::ChildById(form, app::IDC_MEMO1)) == message);
+            CHECK(drv::Quit(next, form));
+        }
         CHECK_FALSE(drv::ReadString(drv::kSettingsKey, "Handle"));
     }
     DeleteFileA(LastMessageFile().c_str());
+    DeleteFileA(aside.c_str());
     drv::ResetUserState();
 }

@@ -1,5 +1,5 @@
 // A message file's bytes as the editor shows them, and the names of the last-message file
-// and of the temporary file beside it.
+// beside the program and in the application-data folder.
 #include "fuzz.h"
 #include "messaging/message_format.h"
 
@@ -16,9 +16,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string kept = messaging::LastMessageFileName(bytes);
     fuzz::Expect(kept.ends_with(".sav") && kept.size() <= bytes.size() + 4);
-    // The temporary file lies in the same folder as the file it stands in for.
-    const std::string temporary = messaging::TemporaryFileFor(bytes);
-    fuzz::Expect(temporary.ends_with("~pebblewire.tmp"));
-    fuzz::Expect(bytes.starts_with(std::string_view(temporary).substr(0, temporary.size() - 15)));
+    // The application-data file lies in the program's own folder there, under no folder of the name's.
+    const std::string inAppData = messaging::AppDataFileName("C:", bytes);
+    fuzz::Expect(inAppData.starts_with("C:\\Brantel\\Pebblewire\\") && inAppData.ends_with(".sav"));
+    fuzz::Expect(inAppData.find_first_of("\\:", 22) == std::string::npos);
     return 0;
 }

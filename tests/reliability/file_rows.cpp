@@ -103,7 +103,7 @@ Row TryFile(const FileRow& file) {
     if (file.hold == Hold::kFolder ? !isFolder : ReadBytes(kept) != file.after)
         Note(row.lost, "the file holds " + std::to_string(ReadBytes(kept).size()) + " bytes, not " +
                            std::to_string(file.after.size()));
-    if (!FileNames(folder, "~pebblewire.tmp").empty()) Note(row.lost, "a temporary file left");
+    if (!FileNames(folder, "~pw*.tmp").empty()) Note(row.lost, "a temporary file left");
     row.pass = row.result.starts_with("shown") && row.lost == "nothing" && row.crash == "none";
     RemoveTree(kept);
     if (file.folder) RemoveTree(copyFolder);

@@ -34,22 +34,23 @@ TEST_CASE("the last message is kept beside the program file, under its name with
     struct Row {
         const char* program;
         const char* lastMessage;
-        const char* temporary;
+        const char* inAppData;  // the name under the application-data folder's "Brantel\Pebblewire"
     } rows[] = {
         {"C:\\Program Files\\Pebblewire\\pebblewire.exe", "C:\\Program Files\\Pebblewire\\pebblewire.sav",
-         "C:\\Program Files\\Pebblewire\\~pebblewire.tmp"},
-        {"C:\\v1.2\\posta", "C:\\v1.2\\posta.sav", "C:\\v1.2\\~pebblewire.tmp"},
-        {"C:\\bin\\archiv.tar.gz", "C:\\bin\\archiv.tar.sav", "C:\\bin\\~pebblewire.tmp"},
-        {"C:\\bin\\.exe", "C:\\bin\\.sav", "C:\\bin\\~pebblewire.tmp"},
-        {"C:\\bin\\posta.", "C:\\bin\\posta.sav", "C:\\bin\\~pebblewire.tmp"},
-        {"D:posta.exe", "D:posta.sav", "D:~pebblewire.tmp"},
-        {"D:.\\posta", "D:.\\posta.sav", "D:.\\~pebblewire.tmp"},
-        {"\\\\server\\share.d\\posta", "\\\\server\\share.d\\posta.sav", "\\\\server\\share.d\\~pebblewire.tmp"},
-        {"posta", "posta.sav", "~pebblewire.tmp"},
+         "pebblewire.sav"},
+        {"C:\\v1.2\\posta", "C:\\v1.2\\posta.sav", "posta.sav"},
+        {"C:\\bin\\archiv.tar.gz", "C:\\bin\\archiv.tar.sav", "archiv.tar.sav"},
+        {"C:\\bin\\.exe", "C:\\bin\\.sav", ".sav"},
+        {"C:\\bin\\posta.", "C:\\bin\\posta.sav", "posta.sav"},
+        {"D:posta.exe", "D:posta.sav", "posta.sav"},
+        {"D:.\\posta", "D:.\\posta.sav", "posta.sav"},
+        {"\\\\server\\share.d\\posta", "\\\\server\\share.d\\posta.sav", "posta.sav"},
+        {"posta", "posta.sav", "posta.sav"},
     };
     for (const Row& row : rows) {
         CAPTURE(row.program);
         CHECK(messaging::LastMessageFileName(row.program) == row.lastMessage);
-        CHECK(messaging::TemporaryFileFor(row.program) == row.temporary);
+        CHECK(messaging::AppDataFileName("C:\\Data", row.program) ==
+              std::string("C:\\Data\\Brantel\\Pebblewire\\") + row.inAppData);
     }
 }

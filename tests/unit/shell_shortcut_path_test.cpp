@@ -23,7 +23,8 @@ TEST_CASE("each special folder reads its own Shell Folders value") {
         {ShellFolderKind::SendTo, "SendTo"},
         {ShellFolderKind::Fonts, "Fonts"},
         {ShellFolderKind::Recent, "Recent"},
-        {ShellFolderKind(10), ""},
+        {ShellFolderKind::AppData, "AppData"},
+        {ShellFolderKind(11), ""},
         {ShellFolderKind(255), ""},
     };
     for (const Row& row : rows) {

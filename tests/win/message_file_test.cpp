@@ -84,3 +84,82 @@ TEST_CASE("while a save runs, the file is there at every moment, old or new, as 
     CHECK(watcher.missing.load() == 0);
     DeleteFileA(watcher.path.c_str());
 }
+
+namespace {
+const std::string kOld = "stará", kNew = "nová", kUsers = "uživatelův soubor";
+
+// A command of the machine's shell, waited for by the file it makes when it is done.
+void Unix(const std::string& command) {
+    const std::string done = drv::TempPath("pw-hotovo");
+    drv::UnixShell(command + "; touch '" + drv::UnixPath(drv::TempPath("")) + "pw-hotovo'");
+    REQUIRE(drv::WaitUntil([&] { return DeleteFileA(done.c_str()) != FALSE; }));
+}
+
+DWORD WINAPI CloseIn300Ms(void* file) {
+    Sleep(300);
+    return CloseHandle(file);
+}
+
+// Saves the text `times` times; how many were refused.
+DWORD Saves(const std::string& path, const std::string& text, int times) {
+    DWORD refused = 0;
+    for (int save = 0; save < times; ++save) try {
+            messaging::WriteMessageFile(path, text);
+        } catch (const messaging::MessageFileError&) {
+            ++refused;
+        }
+    return refused;
+}
+DWORD WINAPI SaveOther200Times(void* path) { return Saves(*static_cast<const std::string*>(path), "druhá", 200); }
+
+// Existing files may be written, no file created or deleted: as an NTFS "Write" grant without "Modify".
+void TakesNoNewFile(const std::string& folder, const std::string&) {
+    Unix("chattr +i '" + drv::UnixPath(folder) + "'");
+}
+// Another program opens it sharing reading and writing, not its deletion.
+void HeldAMoment(const std::string&, const std::string& target) {
+    CloseHandle(CreateThread(nullptr, 0, CloseIn300Ms,
+                             CreateFileA(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, 0, nullptr),
+                             0, nullptr));
+}
+
+struct ReplaceRow {
+    const char* what;
+    void (*arrange)(const std::string& folder, const std::string& target);
+    bool race, deep;  // race: 200 saves while SaveOther200Times runs; deep: see below
+};
+}  // namespace
+
+TEST_CASE("a save replaces its own file only, whatever else holds the file or its folder") {
+    const ReplaceRow rows[] = {
+        {"two saves racing into one folder", nullptr, true, false},
+        {"a folder that takes no new file", TakesNoNewFile, false, false},
+        {"held by another program without sharing deletion for 300 ms", HeldAMoment, false, false},
+        {"a short name in a folder as deep as it fits", nullptr, false, true},
+    };
+    // As deep as CreateDirectory takes: "z.sav" fits MAX_PATH there, "~pebblewire.tmp" would not.
+    const std::string folder = drv::TempPath("pw-nahrada\\"), other = folder + "druhá.sav";
+    const std::string deep = folder + std::string(MAX_PATH - 13 - folder.size(), 'h') + "\\";
+    for (const ReplaceRow& row : rows) {
+        const std::string what = row.what, target = row.deep ? deep + "z.sav" : folder + "zpráva.sav";
+        CAPTURE(what);
+        CreateDirectoryA(folder.c_str(), nullptr);
+        CreateDirectoryA(deep.c_str(), nullptr);
+        drv::WriteBytes(folder + "~pebblewire.tmp", kUsers);
+        drv::WriteBytes(target, kOld);
+        if (row.arrange) row.arrange(folder, target);
+        HANDLE racing = row.race ? CreateThread(nullptr, 0, SaveOther200Times, (void*)&other, 0, nullptr) : nullptr;
+        const DWORD refused = Saves(target, kNew, row.race ? 200 : 1);
+        DWORD otherRefused = 0;
+        if (racing && WaitForSingleObject(racing, INFINITE) == WAIT_OBJECT_0) GetExitCodeThread(racing, &otherRefused);
+        Unix("chattr -i '" + drv::UnixPath(folder) + "'");
+        CHECK(refused + otherRefused == 0);
+        CHECK(drv::ReadBytes(target) == kNew);
+        CHECK(drv::ReadBytes(folder + "~pebblewire.tmp") == kUsers);
+        CHECK((!row.race || drv::ReadBytes(other) == "druhá"));
+        CHECK(drv::FileNames(folder, "~pw*").size() + drv::FileNames(deep, "~pw*").size() == 0);
+        if (racing) CloseHandle(racing);
+        drv::RemoveTree(folder);
+    }
+}
