@@ -2,7 +2,7 @@
 
 #include "messaging/message_file.h"
 #include "messaging/message_format.h"
-#include "toolkit/controls.h"
+#include "toolkit/control_helpers.h"
 
 namespace messaging {
 
