@@ -42,8 +42,8 @@ void MainBars::Create(HWND form, const MainMenu& menu, tk::Application& applicat
     application.SetAccelerators(accelerators_.get());
 }
 
-void MainBars::Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded) {
-    CoolBar1.Apply(settings::LoadBands(store, CoolBar1.Layout(), IDC_TOOLBAR1, loaded));
+void MainBars::Arrange(const settings::WindowValues& values) {
+    CoolBar1.Apply(settings::ArrangeBands(CoolBar1.Layout(), values, IDC_TOOLBAR1));
 }
 
 void MainBars::Record(settings::WindowValues& values) const {

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "app/main_menu.h"
-#include "settings/window_settings.h"
+#include "settings/window_values.h"
 #include "toolkit/band_layout.h"
 #include "toolkit/handles.h"
 #include "toolkit/image_list.h"
@@ -31,8 +31,8 @@ public:
 
     // The arrangement as shown now, after whatever the user dragged.
     tk::BandLayout Layout() const { return CoolBar1.Layout(); }
-    // The arrangement as stored; each value that is absent keeps what is shown.
-    void Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded);
+    // The arrangement as the values say, and as they store it.
+    void Arrange(const settings::WindowValues& values);
     void Record(settings::WindowValues& values) const;
 
     // Of the controls, only the button bar sends commands.

@@ -60,7 +60,7 @@ bool TMainForm::Create(const tk::Owner& program) {
     program_ = program;
     if (!RegisterWindowClass(kMainFormClass, GetSysColorBrush(COLOR_BTNFACE), tk::LoadProgramIcons())) return false;
     // Where the window opens when the settings cannot say otherwise.
-    const settings::WindowValues design = settings::CentredPlacement();
+    const settings::WindowValues design = CentredPlacement();
     if (!tk::Form::Create(WS_EX_CONTROLPARENT, kMainFormClass, kCaption,
                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
                           design.left, design.top, design.width, design.height, program_.window))
@@ -106,15 +106,13 @@ void TMainForm::FormCreate() {
     MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
     std::exception_ptr failure;
     try {
-        running_.RecordWindow(program_.window);
-        settings_.Load(
-            MainSettingsWindow(Handle(), program_, MainMenu1, Controls, Bars, [this] { Spoustetswindows1Click(); }));
+        LoadMainSettings(Settings());
     } catch (...) {
         failure = std::current_exception();
     }
     ApplyTrayOption();
     if (!failure) ApplyMinimizedStart();
-    if (settings_.OptionsRead())
+    if (settings_.HasRead(settings::LoadStep::Options))
         lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), program_.exeName,
                           AppDataFolder());
     if (failure) std::rethrow_exception(failure);
@@ -126,20 +124,16 @@ void TMainForm::FormCreate() {
 void TMainForm::FormDestroy() {
     if (endingSession_) {
         Quietly([this] { KeepLastMessage(); });
-        Quietly([this] {
-            settings_.Save();
-            running_.DropWindow();
-        });
+        Quietly([this] { SaveMainSettings(Settings()); });
         running_.DropMarker();
         return;
     }
-    tk::Guarded([this] {
-        settings_.Save();
-        running_.DropWindow();
-    });
+    tk::Guarded([this] { SaveMainSettings(Settings()); });
     running_.DropMarker();
     KeepLastMessage();
 }
+
+MainSettings TMainForm::Settings() { return {settings_, running_, Handle(), program_, MainMenu1, Controls, Bars}; }
 
 void TMainForm::KeepLastMessage() { lastMessage_.Keep(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU)); }
 

@@ -11,6 +11,7 @@
 #include "app/main_bars.h"
 #include "app/main_controls.h"
 #include "app/main_menu.h"
+#include "app/main_settings.h"
 #include "app/running_instance.h"
 #include "messaging/last_message.h"
 #include "messaging/messenger.h"
@@ -83,6 +84,8 @@ private:
     void ApplyMinimizedStart();
     void EndSession();
     void KeepLastMessage();
+    // The parts the settings sequences read into and save from.
+    MainSettings Settings();
     void LayoutControls();
 
     LRESULT OnSendDone();

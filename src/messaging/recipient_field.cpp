@@ -1,7 +1,6 @@
 #include "messaging/recipient_field.h"
 
 #include "messaging/recipient_rules.h"
-#include "settings/window_settings.h"
 #include "toolkit/navigation.h"
 
 namespace messaging {
@@ -36,22 +35,11 @@ void RecipientField::Leave() const {
     if (left != text) field_.SetText(left);
 }
 
-void RecipientField::Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded) const {
-    settings::WindowValues values;
-    values.workgroup = workgroup_.Checked();
-    settings::LoadValues(store, settings::LoadStep::Workgroup, values, loaded);
-    SetWorkgroupMode(values.workgroup);
-    values.destination = field_.Text();
-    settings::LoadValues(store, settings::LoadStep::Destination, values, loaded);
-    field_.SetText(RestoredText(values.destination));
-}
-
 void RecipientField::Record(settings::WindowValues& values) const {
     values.workgroup = workgroup_.Checked();
     values.destination = StoredText(field_.Text());
 }
 
-// Checking the workgroup button unchecks the person button; unchecking it leaves the pair as it is.
 void RecipientField::SetWorkgroupMode(bool on) const {
     workgroup_.SetChecked(on);
     if (!on) return;

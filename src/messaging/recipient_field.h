@@ -4,9 +4,10 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "messaging/message_dispatch.h"
-#include "settings/settings_store.h"
-#include "settings/window_settings.h"
+#include "messaging/recipient_rules.h"
 #include "settings/window_values.h"
 #include "toolkit/button.h"
 #include "toolkit/edit.h"
@@ -34,14 +35,15 @@ public:
     // Whom a send now goes to: the field as it stands, and the mode.
     SendTarget Target() const { return {field_.Text(), workgroup_.Checked()}; }
 
-    // The mode from "Workgroup", then the text from "Destination"; what the controls show is
-    // the default of each. Each value read is marked in `loaded`.
-    void Restore(const settings::SettingsStore& store, settings::LoadedValues& loaded) const;
     // The mode and the text as they are stored.
     void Record(settings::WindowValues& values) const;
+    // Checking the workgroup button unchecks the person button; unchecking it leaves the pair as
+    // it is.
+    void SetWorkgroupMode(bool on) const;
+    // A stored text in capitals, or the placeholder for none.
+    void ShowStored(const std::string& text) const { field_.SetText(RestoredText(text)); }
 
 private:
-    void SetWorkgroupMode(bool on) const;
 
     tk::Button person_;
     tk::Button workgroup_;

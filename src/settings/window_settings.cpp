@@ -27,25 +27,9 @@ void Store(SettingsStore& store, const StoredValue& value, const WindowValues& v
 
 bool IsFirstRun(const SettingsStore& store) { return store.LoadNumber(kSection, kWidth, kNoWidth) == kNoWidth; }
 
-void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values, LoadedValues& loaded) {
+void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values) {
     for (const StoredValue& value : WindowValueTable())
         if (value.step == step) std::visit([&](auto field) { Load(store, value.name, values.*field); }, value.field);
-    loaded.Mark(step);
-}
-
-WindowValues LoadPlacement(const SettingsStore& store, LoadedValues& loaded) {
-    WindowValues values;
-    LoadValues(store, LoadStep::Placement, values, loaded);
-    LimitToMinimum(values);
-    return values;
-}
-
-tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown, unsigned toolBar1,
-                         LoadedValues& loaded) {
-    WindowValues values;
-    ReadBands(shown, toolBar1, values);
-    LoadValues(store, LoadStep::Bands, values, loaded);
-    return ArrangeBands(shown, values, toolBar1);
 }
 
 void SaveValues(SettingsStore& store, const WindowValues& values, const LoadedValues& loaded) {

@@ -24,14 +24,8 @@ private:
     unsigned steps_ = 0;
 };
 
-// Loads the values of one creation step, then marks it in `loaded`; an absent value keeps what
-// `values` holds.
-void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values, LoadedValues& loaded);
-// The stored placement, limited by the minimum size.
-WindowValues LoadPlacement(const SettingsStore& store, LoadedValues& loaded);
-// The bands as stored; each value that is absent keeps what `shown` shows.
-tk::BandLayout LoadBands(const SettingsStore& store, const tk::BandLayout& shown, unsigned toolBar1,
-                         LoadedValues& loaded);
+// Loads the values of one creation step; an absent value keeps what `values` holds.
+void LoadValues(const SettingsStore& store, LoadStep step, WindowValues& values);
 
 // Stores, in the table's order, every value whose step was loaded.
 void SaveValues(SettingsStore& store, const WindowValues& values, const LoadedValues& loaded);

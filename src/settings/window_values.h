@@ -28,8 +28,9 @@ struct WindowValues {
     std::int32_t band2Width = 0;
 };
 
-// The creation step that loads a value.
-enum class LoadStep { Placement, Workgroup, Destination, Bands };
+// The creation steps that load stored values, in their order; the option marks' step holds none
+// of the table's.
+enum class LoadStep { Placement, Options, Workgroup, Destination, Bands };
 
 struct StoredValue {
     const char* name;
