@@ -166,8 +166,8 @@ TEST_CASE("Pebblewire's messages reach smbd in the OEM code page, line breaks in
         std::string box;
         std::string left;  // in the editor after the box (clear-after-send is on)
     } rows[] = {{czech, czech, 1, sent, ""},
-                {Text(2000), Text(652), 6, sent + "\nZpráva je delší než 652 bajtů; odeslána je jen její první část.",
-                 Text(2000)}};
+                {Text(700), Text(652), 6, sent + "\nZpráva je delší než 652 bajtů; odeslána je jen její první část.",
+                 Text(700)}};
     drv::Program program;
     const HWND form = drv::StartFresh(program);
     REQUIRE(form);
