@@ -153,7 +153,7 @@ void TMainForm::Poslat1Click() {
     ShowHint();
 }
 
-// Only a delivered message is confirmed, and only then may the editor be emptied.
+// Only a message delivered whole is confirmed alone, and only then may the editor be emptied.
 LRESULT TMainForm::OnSendDone() {
     const messaging::SendOutcome outcome = sender_.Finish();
     ShowHint();

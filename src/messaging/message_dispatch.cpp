@@ -8,6 +8,7 @@ namespace messaging {
 namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 constexpr std::string_view kNotDelivered = "Zprávu se nepodařilo doručit.\n";
+constexpr std::string_view kUncertain = "Není jisté, zda zpráva došla.\n";
 }  // namespace
 
 std::string MessageText(std::string_view editorText) {
@@ -57,11 +58,22 @@ std::string ReportText(std::string_view output) {
     return std::string(tk::TrimControl(output.substr(0, output.find('\0'))).substr(0, kMaxReport));
 }
 
-std::string FailureText(std::string_view report, unsigned long exitStatus, bool timedOut) {
-    std::string text(kNotDelivered);
-    if (timedOut) return text += "Příkaz neskončil do " + std::to_string(kSendWaitMs / 1000) + " s a byl ukončen.";
-    if (!report.empty()) return text += report;
-    return text += "Příkaz skončil se stavem " + std::to_string(exitStatus) + ".";
+Verdict JudgeSend(std::string_view confirmation, std::string_view report, unsigned long exitStatus, bool timedOut) {
+    if (!timedOut && exitStatus == netcommand::kDelivered) {
+        const std::string_view cut = netcommand::FindCutNotice(report);
+        if (cut.empty()) return {Verdict::kDelivered, std::string(confirmation), false};
+        return {Verdict::kDelivered, std::string(confirmation) + "\n" + std::string(cut), true};
+    }
+    const bool uncertain = timedOut || exitStatus == netcommand::kUnconfirmed;
+    Verdict verdict{uncertain ? Verdict::kUncertain : Verdict::kFailed,
+                    std::string(uncertain ? kUncertain : kNotDelivered)};
+    if (timedOut)
+        verdict.text += "Příkaz neskončil do " + std::to_string(kSendWaitMs / 1000) + " s a byl ukončen.";
+    else if (!report.empty())
+        verdict.text += report;
+    else
+        verdict.text += "Příkaz skončil se stavem " + std::to_string(exitStatus) + ".";
+    return verdict;
 }
 
 std::string NotStartedText(std::string_view programPath) {

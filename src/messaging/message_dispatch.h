@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "netcommand/send_command.h"
+#include "netcommand/send_outcome.h"
 
 namespace messaging {
 
@@ -38,8 +39,11 @@ struct SendPlan {
     std::string confirmation;  // "Zpráva byla poslána ..." shown after a delivery
 };
 
-// How long a send waits for the messenger before ending it: longer than its own deadline.
-inline constexpr unsigned long kSendWaitMs = 30000;
+// How long the messenger may take to start and end beyond its own deadline (a loaded machine's
+// process start and end), so that the program ends only a command already past that deadline.
+inline constexpr unsigned long kStartMarginMs = 10000;
+// How long a send waits for the messenger before ending it.
+inline constexpr unsigned long kSendWaitMs = netcommand::kCommandDeadlineMs + kStartMarginMs;
 // The most of the messenger's output that its report keeps.
 inline constexpr std::size_t kMaxReport = 1024;
 
@@ -65,9 +69,17 @@ bool FitsCommandLine(const SendPlan& plan);
 // breaks around it removed, cut to kMaxReport characters.
 std::string ReportText(std::string_view output);
 
-// The error box's text for a message that did not arrive: "Zprávu se nepodařilo doručit." and,
-// on the next line, the wait running out, else the messenger's report, else its exit status.
-std::string FailureText(std::string_view report, unsigned long exitStatus, bool timedOut);
+// What the user is told once the messenger has ended: a delivery is confirmed (with the cut
+// notice under it when the text went out cut, and the editor keeps the text then); a message that
+// may have arrived, or whose messenger was ended after kSendWaitMs, gets "Není jisté, zda zpráva
+// došla."; any other "Zprávu se nepodařilo doručit.". Under either heading, the wait running out,
+// else the messenger's report, else its exit status.
+struct Verdict {
+    enum Kind { kDelivered, kUncertain, kFailed } kind = kFailed;
+    std::string text;
+    bool keepText = true;  // the editor keeps the text even with clear-after-send on
+};
+Verdict JudgeSend(std::string_view confirmation, std::string_view report, unsigned long exitStatus, bool timedOut);
 // The same for a messenger that could not be started at all.
 std::string NotStartedText(std::string_view programPath);
 

@@ -16,9 +16,8 @@ constexpr UINT kPollMs = 50;
 // The most of the messenger's output that is kept, and read in one tick.
 constexpr std::size_t kMaxOutput = 4096;
 constexpr DWORD kMaxReadPerTick = 64 * 1024;
-// A messenger ended for taking too long: the status it is given, and how long its end may take.
+// The status a messenger ended for taking too long is given.
 constexpr UINT kEndedStatus = 1;
-constexpr DWORD kEndWaitMs = 5000;
 constexpr char kSending[] = "Zpráva se odesílá...";
 constexpr char kStillSending[] = "Předchozí zpráva se ještě odesílá.";
 
@@ -35,11 +34,14 @@ std::string AnsiFromOem(std::string text) {
 
 }  // namespace
 
-// The messenger on its way: its process and the read end of its output.
+// The messenger on its way: its process, the job that holds it and what it starts (none where the
+// program's own job takes no other), and the read end of its output.
 struct Sender::Run {
     tk::KernelHandle process;
+    tk::KernelHandle job;
     tk::KernelHandle output;
     DWORD started = GetTickCount();
+    bool ended = false;  // ended by the program, for taking too long
     std::string bytes;
     SendOutcome outcome;
 };
@@ -60,11 +62,15 @@ std::unique_ptr<Sender::Run> Sender::Launch(const SendPlan& plan) {
     startup.hStdOutput = startup.hStdError = writeEnd;
     std::string commandLine = "\"" + plan.programPath + "\" " + plan.parameters;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(plan.programPath.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                        &startup, &started))
+    // Suspended until it is in its job, so that nothing it starts escapes the job.
+    if (!CreateProcessA(plan.programPath.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr,
+                        nullptr, &startup, &started))
         throw LaunchError(NotStartedText(plan.programPath));
     run->process.reset(started.hProcess);
-    const tk::KernelHandle thread(started.hThread);  // not waited on
+    const tk::KernelHandle thread(started.hThread);
+    run->job.reset(CreateJobObjectA(nullptr, nullptr));
+    if (run->job && !AssignProcessToJobObject(run->job.get(), started.hProcess)) run->job.reset();
+    ResumeThread(started.hThread);
     return run;
 }
 
@@ -109,21 +115,25 @@ void Sender::Start(const tk::Owner& program, std::string editorText, const SendT
 void Sender::Poll() {
     if (!run_) return timer_.SetEnabled(false);
     Drain();
-    const bool ended = WaitForSingleObject(run_->process.get(), 0) == WAIT_OBJECT_0;
-    const bool late = !ended && GetTickCount() - run_->started >= kSendWaitMs;
-    if (!ended && !late) return;
-    timer_.SetEnabled(false);
-    if (late) {
-        TerminateProcess(run_->process.get(), kEndedStatus);
-        WaitForSingleObject(run_->process.get(), kEndWaitMs);
+    if (WaitForSingleObject(run_->process.get(), 0) != WAIT_OBJECT_0) {
+        if (!run_->ended && GetTickCount() - run_->started >= kSendWaitMs) End();
+        return;
     }
+    timer_.SetEnabled(false);
     Drain();
     DWORD status = 0;
     GetExitCodeProcess(run_->process.get(), &status);
     SendOutcome& outcome = run_->outcome;
-    outcome.delivered = !late && status == 0;
-    if (!outcome.delivered) outcome.failure = FailureText(ReportText(AnsiFromOem(run_->bytes)), status, late);
+    outcome.verdict = JudgeSend(outcome.confirmation, ReportText(AnsiFromOem(run_->bytes)), status, run_->ended);
     PostMessageA(window_, WM_SEND_DONE, 0, 0);
+}
+
+void Sender::End() {
+    run_->ended = true;
+    if (run_->job)
+        TerminateJobObject(run_->job.get(), kEndedStatus);
+    else
+        TerminateProcess(run_->process.get(), kEndedStatus);
 }
 
 void Sender::Drain() {
@@ -150,11 +160,14 @@ SendOutcome Sender::Finish() {
 }
 
 void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND editor, bool clearEditor) {
-    if (clearEditor && outcome.delivered && tk::GetText(editor) == outcome.editorText) tk::SetText(editor, "");
-    if (outcome.delivered)
-        program.Tell(outcome.confirmation, MB_OK | MB_ICONINFORMATION);
-    else if (!outcome.failure.empty())
-        program.TellError(outcome.failure);
+    if (!outcome.verdict) return;
+    const Verdict& verdict = *outcome.verdict;
+    if (clearEditor && !verdict.keepText && tk::GetText(editor) == outcome.editorText) tk::SetText(editor, "");
+    switch (verdict.kind) {
+    case Verdict::kDelivered: program.Tell(verdict.text, MB_OK | MB_ICONINFORMATION); break;
+    case Verdict::kUncertain: program.Tell(verdict.text, MB_OK | MB_ICONWARNING); break;
+    case Verdict::kFailed: program.TellError(verdict.text); break;
+    }
 }
 
 }  // namespace messaging

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -27,16 +28,17 @@ std::string WindowsDirectory();
 // The net.exe in the folder of the program file `exeName`, empty when there is none.
 std::string MessengerBesideProgram(const std::string& exeName);
 
-// How a send ended. Neither delivered nor a failure text: there was nothing to report.
+// How a send ended. No verdict: there was nothing to report.
 struct SendOutcome {
-    bool delivered = false;
+    std::optional<Verdict> verdict;
     std::string confirmation;  // shown after a delivery
-    std::string failure;       // the error box's text otherwise
     std::string editorText;    // the editor's text as it was sent
 };
 
-// A window's sends, one at a time: the messenger runs hidden, its output read through a pipe and
-// its end polled from a timer. A messenger still running when the sender goes is left to finish.
+// A window's sends, one at a time: the messenger runs hidden in a job of its own, its output read
+// through a pipe and its end polled from a timer. After kSendWaitMs the job is ended, with
+// whatever the messenger started, and the outcome is read once the messenger has gone. A
+// messenger still running when the sender goes is left to finish.
 class Sender {
 public:
     Sender();
@@ -61,6 +63,8 @@ private:
     // Starts the messenger hidden, its standard output and error into a pipe read here.
     static std::unique_ptr<Run> Launch(const SendPlan& plan);
     void Poll();
+    // Ends the messenger and everything it started; the process alone where it holds no job.
+    void End();
     // Reads what the messenger wrote so far, without waiting for more.
     void Drain();
 
@@ -70,8 +74,9 @@ private:
     tk::Timer timer_;
 };
 
-// The confirmation box after a delivery, the error box after a failure. With `clearEditor`, a
-// delivery first empties the editor, unless it was given another text meanwhile.
+// The confirmation box after a delivery, the warning box when it is unknown whether the message
+// arrived, the error box after a failure. With `clearEditor`, a delivery of the whole text first
+// empties the editor, unless it was given another text meanwhile.
 void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND editor, bool clearEditor);
 
 }  // namespace messaging

@@ -11,8 +11,6 @@
 namespace netsend {
 
 namespace {
-// From the first packet of a delivery to the last answer, whatever the peer does.
-constexpr DWORD kDeliveryMs = 20000;
 constexpr int kMostRetargets = 3;
 constexpr int kMostKeepAlives = 8;
 
@@ -36,40 +34,40 @@ Delivery FromStatus(Status status) {
 }
 
 // One NetBIOS session with a messenger: an SMB goes out, its reply comes back, all within the
-// delivery's deadline.
+// command's deadline.
 class MessengerSession {
 public:
     explicit MessengerSession(const Deadline& deadline) : deadline_(deadline) {}
 
     // Connects and asks for the session, going where the peer retargets it.
-    Delivery Open(std::uint32_t address, const Message& message) {
+    Delivery Open(const std::uint32_t first, const Message& message) {
+        std::uint32_t address = first;
         std::uint16_t port = kSessionPort;
         for (int attempt = 0; attempt <= kMostRetargets; ++attempt) {
             Status status = Connect(address, port, deadline_, socket_);
             if (!status) status = SendAll(socket_, SessionRequest(message.to, message.computer), deadline_);
-            SessionHeader header;
-            std::string body;
-            if (!status) status = Read(header, body);
+            SessionAnswer answer;
+            if (!status) status = ReadAnswer(answer);
             if (status) return FromStatus(status);
-            const SessionAnswer answer = ParseSessionAnswer(header.type, body);
             switch (answer.kind) {
             case SessionAnswer::kPositive: return kDelivered;
             case SessionAnswer::kNegative: return {Outcome::kNoMessenger, Hex(answer.error, 2)};
             case SessionAnswer::kRetarget:
-                if (!RetargetAllowed(address, answer.address)) return {Outcome::kRetargetRefused};
+                if (!RetargetAllowed(first, answer.address, LocalAddresses())) return {Outcome::kRetargetRefused};
                 address = answer.address;
                 port = answer.port;
                 break;
             default: return {Outcome::kBadReply};
             }
         }
-        return {Outcome::kNoAnswer};
+        return {Outcome::kTooManyRetargets};
     }
 
     // Sends the SMB and checks that the peer took it.
-    Delivery Exchange(std::string_view smb, std::uint32_t command, SmbReply& reply) {
+    Delivery Exchange(std::string_view smb, std::uint32_t command, SmbReply& reply, bool carriesText) {
         answered_ = false;
         Status status = SendAll(socket_, SessionMessage(smb), deadline_);
+        textLeft_ = textLeft_ || (carriesText && !status);
         for (int packet = 0; !status && packet <= kMostKeepAlives; ++packet) {
             SessionHeader header;
             std::string body;
@@ -85,8 +83,23 @@ public:
 
     // Whether a byte came back since the last SMB went out.
     bool Answered() const { return answered_; }
+    // Whether an SMB with some of the text went out whole.
+    bool TextLeft() const { return textLeft_; }
 
 private:
+    // The answer to the session request; keep-alives before it are passed over.
+    Status ReadAnswer(SessionAnswer& answer) {
+        for (int packet = 0; packet <= kMostKeepAlives; ++packet) {
+            SessionHeader header;
+            std::string body;
+            if (const Status status = Read(header, body)) return status;
+            answer = ParseSessionAnswer(header.type, body);
+            if (answer.kind != SessionAnswer::kKeepAlive) return 0;
+        }
+        answer = {};
+        return 0;
+    }
+
     Status Read(SessionHeader& header, std::string& body) {
         std::string bytes;
         std::size_t got = 0;
@@ -100,39 +113,47 @@ private:
     const Deadline& deadline_;
     Socket socket_;
     bool answered_ = false;
+    bool textLeft_ = false;
 };
 
-Delivery DeliverInBlocks(std::uint32_t address, const Message& message, const Deadline& deadline) {
+// A failure after some of the text went out leaves it unknown whether the peer shows it.
+Delivery Settled(const Delivery& delivery, bool textLeft) {
+    if (!textLeft || delivery.outcome == Outcome::kSent) return delivery;
+    return {Outcome::kUnconfirmed, UnconfirmedDetail(delivery.outcome, delivery.detail)};
+}
+
+Delivery DeliverInBlocks(std::uint32_t address, const Message& message, const Deadline& deadline, bool textLeft) {
     MessengerSession session(deadline);
     Delivery delivery = session.Open(address, message);
     SmbReply reply;
     if (delivery.outcome == Outcome::kSent)
-        delivery = session.Exchange(SendStart(message.from, message.to), kSendStart, reply);
+        delivery = session.Exchange(SendStart(message.from, message.to), kSendStart, reply, false);
     const std::uint16_t group = reply.group;
     for (const std::string_view block : TextBlocks(message.text)) {
-        if (delivery.outcome != Outcome::kSent) return delivery;
-        delivery = session.Exchange(SendText(group, block), kSendText, reply);
+        if (delivery.outcome != Outcome::kSent) break;
+        delivery = session.Exchange(SendText(group, block), kSendText, reply, true);
     }
-    if (delivery.outcome != Outcome::kSent) return delivery;
-    return session.Exchange(SendEnd(group), kSendEnd, reply);
+    if (delivery.outcome == Outcome::kSent) delivery = session.Exchange(SendEnd(group), kSendEnd, reply, false);
+    return Settled(delivery, textLeft || session.TextLeft());
 }
 }  // namespace
 
-Delivery DeliverMessage(std::uint32_t address, const Message& message) {
-    const Deadline deadline(kDeliveryMs);
-    if (message.text.size() > kSingleMessageLimit) return DeliverInBlocks(address, message, deadline);
+Delivery DeliverMessage(std::uint32_t address, const Message& message, const Deadline& deadline) {
+    if (message.text.size() > kSingleMessageLimit) return DeliverInBlocks(address, message, deadline, false);
     MessengerSession session(deadline);
     Delivery delivery = session.Open(address, message);
     if (delivery.outcome != Outcome::kSent) return delivery;
     SmbReply reply;
-    delivery = session.Exchange(SendSingle(message.from, message.to, message.text), kSendSingle, reply);
+    delivery = session.Exchange(SendSingle(message.from, message.to, message.text), kSendSingle, reply, true);
     // The one peer behaviour that sends the message again, in blocks: the peer ends the connection
     // (FIN or RST) after the single-block request without a byte in answer. Samba does so before a
     // protocol is negotiated, and has not taken the message then. Any answer, a keep-alive too,
     // leaves the outcome as it is, so that no message arrives twice.
     if (delivery.outcome == Outcome::kClosed && !session.Answered())
-        return DeliverInBlocks(address, message, deadline);
-    return delivery;
+        return DeliverInBlocks(address, message, deadline, session.TextLeft());
+    // An error in answer to the one command that carried the text: the peer did not take it.
+    if (delivery.outcome == Outcome::kRejected) return delivery;
+    return Settled(delivery, session.TextLeft());
 }
 
 Delivery BroadcastMessage(const Message& message) {
@@ -145,8 +166,10 @@ Delivery BroadcastMessage(const Message& message) {
     for (const Subnet& subnet : BroadcastSubnets()) {
         const std::string datagram = GroupDatagram(id, subnet.address, message.computer, message.to, smb);
         const Status status = SendDatagram(socket, subnet.broadcast, kDatagramPort, datagram);
-        if (status) failed = status;
-        else ++sent;
+        if (status)
+            failed = status;
+        else
+            ++sent;
     }
     if (!failed) return sent ? kDelivered : Delivery{Outcome::kNoSubnet};
     return sent ? Delivery{Outcome::kPartlySent, std::to_string(failed)} : FromStatus(failed);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "netsend/report.h"
+#include "netsend/sockets.h"
 
 namespace netsend {
 
@@ -25,8 +26,8 @@ struct Delivery {
     std::string detail;  // the error code, for the line that reports a failure
 };
 
-// To the messenger `message.to` at `address` (host order).
-Delivery DeliverMessage(std::uint32_t address, const Message& message);
+// To the messenger `message.to` at `address` (host order), within the command's deadline.
+Delivery DeliverMessage(std::uint32_t address, const Message& message, const Deadline& deadline);
 
 // To the group `message.to`, one datagram on each subnet that takes broadcasts: sent when it went
 // out on all of them, partly sent when on some.

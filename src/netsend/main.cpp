@@ -11,6 +11,7 @@
 #include "netsend/smb.h"
 #include "netsend/sockets.h"
 #include "netcommand/send_command.h"
+#include "netcommand/send_outcome.h"
 #include "toolkit/ansi_text.h"
 
 namespace {
@@ -24,9 +25,10 @@ int Finish(const Delivery& delivery, std::string_view subject) {
     return ExitStatus(delivery.outcome);
 }
 
-// Delivers the message, its text cut at `cut` when it is longer (then `cut` is left as it is, else
-// set to zero).
-Delivery Send(const SendCommand& command, const LocalNames& local, const std::string& recipient, std::size_t& cut) {
+// Delivers the message within `deadline`, its text cut at `cut` when it is longer (then `cut` is
+// left as it is, else set to zero).
+Delivery Send(const SendCommand& command, const LocalNames& local, const std::string& recipient,
+              const Deadline& deadline, std::size_t& cut) {
     const bool group = command.target == Target::kGroup;
     const std::string computer = ToOem(local.computer);
     Message message{computer, std::string(Originator(ToOem(local.user), computer)), ToOem(recipient),
@@ -35,19 +37,22 @@ Delivery Send(const SendCommand& command, const LocalNames& local, const std::st
     const Config config = LoadConfig();
     if (group && !config.broadcasts) return {Outcome::kBroadcastsOff};
     cut = group ? kBroadcastLimit : kMessageLimit;
-    if (message.text.size() > cut) message.text.resize(cut);
-    else cut = 0;
+    if (message.text.size() > cut)
+        message.text.resize(cut);
+    else
+        cut = 0;
     const Winsock winsock;
     if (winsock.Started()) return {Outcome::kNetworkError, std::to_string(winsock.Started())};
     if (group) return BroadcastMessage(message);
-    const auto address = ResolveName(message.to, config);
+    const auto address = ResolveName(message.to, config, deadline);
     if (!address) return {Outcome::kNameNotFound};
-    return DeliverMessage(*address, message);
+    return DeliverMessage(*address, message, deadline);
 }
 
 }  // namespace
 
 int main() {
+    const Deadline deadline(netcommand::kCommandDeadlineMs);
     const auto command = netcommand::ParseSendCommand(GetCommandLineA());
     if (!command) return Finish({Outcome::kUsage}, {});
     if (command->target == Target::kUsers) return Finish({Outcome::kUsersUnsupported}, {});
@@ -55,10 +60,9 @@ int main() {
     const bool ownGroup = command->target == Target::kGroup && command->name.empty();
     const std::string recipient = tk::LocaleUpper(ownGroup ? local.workgroup : command->name);
     std::size_t cut = 0;
-    const Delivery delivery = Send(*command, local, recipient, cut);
+    const Delivery delivery = Send(*command, local, recipient, deadline, cut);
     // Told only of a text that went out.
-    const bool wentOut = delivery.outcome == Outcome::kSent || delivery.outcome == Outcome::kPartlySent;
-    if (cut && wentOut) PrintLine(CutNotice(cut), false);
+    if (cut && ExitStatus(delivery.outcome) != netcommand::kNotSent) PrintLine(netcommand::CutNotice(cut), false);
     // A name too long is told as the name alone, a group's or not.
     const bool aboutGroup = command->target == Target::kGroup && delivery.outcome != Outcome::kNameTooLong;
     return Finish(delivery, aboutGroup ? "pracovní skupinu " + recipient : recipient);

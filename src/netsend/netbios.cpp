@@ -1,5 +1,7 @@
 #include "netsend/netbios.h"
 
+#include <algorithm>
+
 #include "netsend/wire.h"
 
 namespace netsend {
@@ -163,10 +165,14 @@ SessionAnswer ParseSessionAnswer(std::uint32_t type, std::string_view body) {
     return answer;
 }
 
-bool RetargetAllowed(std::uint32_t from, std::uint32_t to) {
-    const std::uint32_t network = to & kNetworkMask;
-    if (network == kThisNetwork || (to & kMulticastNetwork) == kMulticastNetwork) return false;
-    return !Loopback(to) || Loopback(from);
+bool Unicast(std::uint32_t address) {
+    return (address & kNetworkMask) != kThisNetwork && (address & kMulticastNetwork) != kMulticastNetwork;
+}
+
+bool RetargetAllowed(std::uint32_t first, std::uint32_t to, const std::vector<std::uint32_t>& own) {
+    const bool fromHere = Loopback(first) || std::find(own.begin(), own.end(), first) != own.end();
+    if (!Unicast(to) || (Loopback(to) && !Loopback(first))) return false;
+    return fromHere || std::find(own.begin(), own.end(), to) == own.end();
 }
 
 std::string GroupDatagram(std::uint16_t id, std::uint32_t sourceAddress, std::string_view source,

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace netsend {
 
@@ -64,10 +65,15 @@ struct SessionAnswer {
 };
 SessionAnswer ParseSessionAnswer(std::uint32_t type, std::string_view body);
 
-// Whether a session request to `from` may follow a retarget to `to` (host order): to a unicast
-// address, and to the loopback network only from it, so that a peer cannot send the message to a
-// service of the sending machine.
-bool RetargetAllowed(std::uint32_t from, std::uint32_t to);
+// Whether `address` (host order) names one host: not this network (0/8), not the multicast and
+// reserved ones (224/4 and above, the limited broadcast too).
+bool Unicast(std::uint32_t address);
+
+// Whether a session asked of `first` (the name's address, host order) may follow a retarget to
+// `to`: to a unicast address, to the loopback network only from it, and to one of `own` (this
+// computer's other addresses) only from this computer, so that a peer cannot send the message to
+// a service of the sending machine.
+bool RetargetAllowed(std::uint32_t first, std::uint32_t to, const std::vector<std::uint32_t>& own);
 
 // ---- datagram service ----
 // A direct group datagram from the workstation `source` at `sourceAddress` (host order) to the

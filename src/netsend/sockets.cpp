@@ -29,6 +29,20 @@ Status Wait(const Socket& socket, bool write, DWORD ms) {
     return count == 0 ? kTimedOut : 0;
 }
 
+// The interfaces that are up.
+std::vector<INTERFACE_INFO> Interfaces() {
+    std::vector<INTERFACE_INFO> up;
+    const Socket socket(::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP));
+    INTERFACE_INFO interfaces[kMostInterfaces];
+    DWORD size = 0;
+    if (!socket || WSAIoctl(socket.Get(), SIO_GET_INTERFACE_LIST, nullptr, 0, interfaces, sizeof interfaces, &size,
+                            nullptr, nullptr) == SOCKET_ERROR)
+        return up;
+    for (DWORD i = 0; i < size / sizeof(INTERFACE_INFO); ++i)
+        if (interfaces[i].iiFlags & IFF_UP) up.push_back(interfaces[i]);
+    return up;
+}
+
 Status SetNonBlocking(const Socket& socket) {
     u_long nonBlocking = 1;
     return ioctlsocket(socket.Get(), FIONBIO, &nonBlocking) == SOCKET_ERROR ? WSAGetLastError() : 0;
@@ -147,15 +161,8 @@ Status ReceiveDatagram(const Socket& socket, DWORD ms, std::string& bytes, std::
 
 std::vector<Subnet> BroadcastSubnets() {
     std::vector<Subnet> subnets;
-    const Socket socket(::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP));
-    INTERFACE_INFO interfaces[kMostInterfaces];
-    DWORD size = 0;
-    if (!socket || WSAIoctl(socket.Get(), SIO_GET_INTERFACE_LIST, nullptr, 0, interfaces, sizeof interfaces, &size,
-                            nullptr, nullptr) == SOCKET_ERROR)
-        return subnets;
-    for (DWORD i = 0; i < size / sizeof(INTERFACE_INFO); ++i) {
-        const INTERFACE_INFO& info = interfaces[i];
-        if (!(info.iiFlags & IFF_UP) || !(info.iiFlags & IFF_BROADCAST) || (info.iiFlags & IFF_LOOPBACK)) continue;
+    for (const INTERFACE_INFO& info : Interfaces()) {
+        if (!(info.iiFlags & IFF_BROADCAST) || (info.iiFlags & IFF_LOOPBACK)) continue;
         // Windows reports 255.255.255.255 as every interface's broadcast address: the subnet's
         // own comes from the address and the mask.
         const std::uint32_t address = ntohl(info.iiAddress.AddressIn.sin_addr.s_addr);
@@ -163,6 +170,13 @@ std::vector<Subnet> BroadcastSubnets() {
         subnets.push_back({address, address | ~mask});
     }
     return subnets;
+}
+
+std::vector<std::uint32_t> LocalAddresses() {
+    std::vector<std::uint32_t> addresses;
+    for (const INTERFACE_INFO& info : Interfaces())
+        addresses.push_back(ntohl(info.iiAddress.AddressIn.sin_addr.s_addr));
+    return addresses;
 }
 
 }  // namespace netsend

@@ -81,5 +81,7 @@ struct Subnet {
     std::uint32_t broadcast;
 };
 std::vector<Subnet> BroadcastSubnets();
+// This computer's addresses, the loopback one too.
+std::vector<std::uint32_t> LocalAddresses();
 
 }  // namespace netsend

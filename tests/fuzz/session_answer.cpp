@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (answer.kind != netsend::SessionAnswer::kNegative) fuzz::Expect(answer.error == 0);
     // From an address of the loopback network, any unicast one; from another, none of it.
     if (answer.kind == netsend::SessionAnswer::kRetarget && (answer.address >> 24) == 127)
-        fuzz::Expect(netsend::RetargetAllowed(0x7F000001, answer.address) &&
-                     !netsend::RetargetAllowed(0xC6120C02, answer.address));
+        fuzz::Expect(netsend::RetargetAllowed(0x7F000001, answer.address, {}) &&
+                     !netsend::RetargetAllowed(0xC6120C02, answer.address, {}));
     return 0;
 }

@@ -158,11 +158,16 @@ TEST_CASE("Pebblewire's messages reach smbd in the OEM code page, line breaks in
     std::ofstream("C:\\windows\\system32\\drivers\\etc\\lmhosts", std::ios::binary) << kLmhosts;
     drv::WriteString("Software\\Brantel\\NetSend", "Broadcast", "0");
     const std::string czech = "Dobrý den,\r\nžluťoučký kůň úpěl ďábelské ódy.\r\n\r\nPavel";
+    const std::string sent = "Zpráva byla poslána uživateli PEBBLEPEER.";
     struct Row {
         std::string text;
         std::string arrived;
         size_t blocks;  // SMBsendtxt commands that carried it
-    } rows[] = {{czech, czech, 1}, {Text(2000), Text(652), 6}};
+        std::string box;
+        std::string left;  // in the editor after the box (clear-after-send is on)
+    } rows[] = {{czech, czech, 1, sent, ""},
+                {Text(700), Text(652), 6, sent + "\nZpráva je delší než 652 bajtů; odeslána je jen její první část.",
+                 Text(700)}};
     drv::Program program;
     const HWND form = drv::StartFresh(program);
     REQUIRE(form);
@@ -176,7 +181,8 @@ TEST_CASE("Pebblewire's messages reach smbd in the OEM code page, line breaks in
         drv::PressKey('S', true);
         const auto box = drv::WaitMessageBox(program);
         REQUIRE(box);
-        CHECK(box->text == "Zpráva byla poslána uživateli PEBBLEPEER.");
+        CHECK(box->text == row.box);
+        CHECK(drv::WindowText(memo) == row.left);
         CHECK(drv::AnswerMessageBox(*box, IDOK));
         const auto messages = TakeFiles("messages\\msg.*", 1, 15000);
         REQUIRE(messages.size() == 1);

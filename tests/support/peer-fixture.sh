@@ -4,7 +4,9 @@
 # 127.0.0.1:139 keeping each message in DIR/messages, and a Wine prefix (DIR/prefix) with net.exe
 # whose wineserver runs there, so every socket net.exe opens lies in the namespace; in the peer's,
 # a listener keeping each datagram to UDP port 138 in DIR/datagrams, and a messenger on
-# 198.18.12.2:139 that misbehaves as the name called asks (fake-messenger.py, its SMBs in DIR/fake).
+# 198.18.12.2:139 that misbehaves as the name called asks (fake-messenger.py, its SMBs in DIR/fake),
+# with the name service on :137 and the sender's host resolver on :53 (/etc/netns/NS/resolv.conf,
+# which `ip netns exec` puts in place of /etc/resolv.conf).
 # `run DIR COMMAND...` runs a command in the sender's namespace; `capture DIR COMMAND...` does so
 # while tshark captures the namespace's NetBIOS ports, then checks the capture (check-capture.py);
 # `cleanup DIR` ends it all.
@@ -34,6 +36,7 @@ cleanup() {
     done
     ip netns del "${ns}s" 2>/dev/null || true
     ip netns del "${ns}p" 2>/dev/null || true
+    rm -rf "/etc/netns/${ns}s"
 }
 
 case $action in
@@ -98,7 +101,10 @@ for count in range(1, 10000):
 
     ip netns exec "${ns}p" python3 "$support/fake-messenger.py" 198.18.12.2 "$dir/fake" </dev/null >/dev/null 2>&1 &
     echo $! >"$dir/fake.pid"
-    wait_listening "${ns}p" 139
+    for port in 53 137 139; do wait_listening "${ns}p" $port; done
+    # A name server that is slow to give up on a name it does not answer for.
+    mkdir -p "/etc/netns/${ns}s"
+    printf 'nameserver 198.18.12.2\noptions timeout:30 attempts:1\n' >"/etc/netns/${ns}s/resolv.conf"
 
     ip netns exec "${ns}s" "$support/wine-fixture.sh" setup "$dir/prefix" "$3"
     ;;

@@ -7,7 +7,8 @@
 // show command the starter asked for (STARTUPINFO's wShowWindow), -1 when it asked for none.
 //
 // Answer: "<status> <delay ms>\n" + the bytes to write to standard output. The bytes are written
-// first, then it waits for the delay (-1: for ever) and ends with the status.
+// first, then it waits for the delay (-1: for ever; -2: for ever, after starting a copy of itself
+// that records nothing and never ends) and ends with the status.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +17,21 @@
 #include <string>
 
 namespace {
+
+constexpr char kStayVariable[] = "PW_RECORDER_STAY";
+
+void StartStayingCopy() {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    SetEnvironmentVariableA(kStayVariable, "1");
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION copy{};
+    if (CreateProcessA(exe, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &copy)) {
+        CloseHandle(copy.hThread);
+        CloseHandle(copy.hProcess);
+    }
+}
 
 std::string ReadWhole(const std::string& path) {
     std::string bytes;
@@ -37,6 +53,7 @@ int Answer(const char* logPath) {
     DWORD written;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), answer.data() + lineEnd + 1, DWORD(answer.size() - lineEnd - 1),
               &written, nullptr);
+    if (delay < -1) StartStayingCopy();
     if (delay) Sleep(delay < 0 ? INFINITE : DWORD(delay));
     return status;
 }
@@ -44,6 +61,7 @@ int Answer(const char* logPath) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (GetEnvironmentVariableA(kStayVariable, nullptr, 0)) Sleep(INFINITE);
     char logPath[MAX_PATH] = "C:\\recorder.log";
     GetEnvironmentVariableA("PW_RECORDER_LOG", logPath, sizeof logPath);
     char exe[MAX_PATH] = {};

@@ -116,27 +116,40 @@ TEST_CASE("a message goes out only when its command line fits the system's limit
     }
 }
 
-TEST_CASE("a message that did not arrive says why: the wait, else the messenger's report, else its status") {
-    const std::string head = "Zprávu se nepodařilo doručit.\n";
-    const std::string wordy = std::string(300, ' ') + std::string(2000, 'x');
+TEST_CASE("a send ends told as it went: whole, cut, perhaps arrived, not arrived; with the wait, report or status") {
+    using messaging::Verdict;
+    const std::string head = "Zprávu se nepodařilo doručit.\n", unsure = "Není jisté, zda zpráva došla.\n";
+    const std::string sent = "Zpráva byla poslána uživateli NOVAK.",
+                      wordy = std::string(300, ' ') + std::string(2000, 'x');
+    const std::string cut = "Zpráva je delší než 652 bajtů; odeslána je jen její první část.";
     struct Row {
         std::string output;
         unsigned long status;
         bool timedOut;
+        Verdict::Kind kind;
         std::string text;
+        bool keepText = true;
     } rows[] = {
-        {"\r\nJméno NOVAK nebylo nalezeno.\r\n", 2, false, head + "Jméno NOVAK nebylo nalezeno."},
-        {"Chyba při odesílání.\r\n\r\nAlias nebyl nalezen.\r\n", 2, false,
+        {"Zpráva pro NOVAK byla odeslána.\r\n", 0, false, Verdict::kDelivered, sent, false},
+        {cut + "\r\nZpráva pro NOVAK byla odeslána.\r\n", 0, false, Verdict::kDelivered, sent + "\n" + cut},
+        {"Zpráva je delší než 652 bajtů\r\n", 0, false, Verdict::kDelivered, sent, false},
+        {"Zpráva pro NOVAK byla odeslána, ale ...\r\n", 3, false, Verdict::kUncertain,
+         unsure + "Zpráva pro NOVAK byla odeslána, ale ..."},
+        {"\r\nJméno NOVAK nebylo nalezeno.\r\n", 2, false, Verdict::kFailed, head + "Jméno NOVAK nebylo nalezeno."},
+        {"Chyba při odesílání.\r\n\r\nAlias nebyl nalezen.\r\n", 2, false, Verdict::kFailed,
          head + "Chyba při odesílání.\r\n\r\nAlias nebyl nalezen."},
-        {std::string("ven\0smetí", 9), 2, false, head + "ven"},
-        {" \r\n\t", 3, false, head + "Příkaz skončil se stavem 3."},
-        {"", 0xC0000005, false, head + "Příkaz skončil se stavem 3221225477."},
-        {"rozepsáno", 1, true, head + "Příkaz neskončil do 30 s a byl ukončen."},
-        {wordy, 2, false, head + std::string(messaging::kMaxReport, 'x')},
+        {std::string("ven\0smetí", 9), 2, false, Verdict::kFailed, head + "ven"},
+        {" \r\n\t", 3, false, Verdict::kUncertain, unsure + "Příkaz skončil se stavem 3."},
+        {"", 0xC0000005, false, Verdict::kFailed, head + "Příkaz skončil se stavem 3221225477."},
+        {"rozepsáno", 0, true, Verdict::kUncertain, unsure + "Příkaz neskončil do 30 s a byl ukončen."},
+        {wordy, 2, false, Verdict::kFailed, head + std::string(messaging::kMaxReport, 'x')},
     };
     for (const Row& row : rows) {
         CAPTURE(row.output);
-        CHECK(messaging::FailureText(messaging::ReportText(row.output), row.status, row.timedOut) == row.text);
+        const Verdict verdict = messaging::JudgeSend(sent, messaging::ReportText(row.output), row.status, row.timedOut);
+        CHECK(verdict.kind == row.kind);
+        CHECK(verdict.text == row.text);
+        CHECK(verdict.keepText == row.keepText);
     }
     CHECK(messaging::NotStartedText("C:\\WINNT\\system32\\net.exe") ==
           head + "Nelze spustit program C:\\WINNT\\system32\\net.exe.");

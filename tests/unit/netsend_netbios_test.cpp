@@ -103,17 +103,19 @@ TEST_CASE("a session answer: positive, negative with its code, a retarget whole,
     }
 }
 
-TEST_CASE("a retarget goes to a unicast address, and to the loopback network only from it") {
+TEST_CASE("a retarget goes to a unicast address, to the loopback network only from it, to this computer only from it") {
     const std::uint32_t peer = 0xC6120C02, other = 0xC6120C03, loopback = 0x7F000001, loopback2 = 0x7F000002;
+    const std::uint32_t own = 0xC6120C01, ownToo = 0x0A000001;
     struct Row {
-        std::uint32_t from, to;
+        std::uint32_t first, to;
         bool allowed;
     } rows[] = {
-        {peer, other, true},         {peer, loopback, false},   {loopback, loopback2, true}, {loopback, peer, true},
-        {peer, 0x00000001, false},   {peer, 0xE0000001, false}, {peer, 0xFFFFFFFF, false},
+        {peer, other, true},       {peer, loopback, false},   {loopback, loopback2, true}, {loopback, peer, true},
+        {peer, 0x00000001, false}, {peer, 0xE0000001, false}, {peer, 0xFFFFFFFF, false},   {peer, own, false},
+        {loopback, own, true},     {own, ownToo, true},       {own, loopback, false},
     };
     for (const Row& row : rows) {
         CAPTURE(row.to);
-        CHECK(RetargetAllowed(row.from, row.to) == row.allowed);
+        CHECK(RetargetAllowed(row.first, row.to, {own, ownToo, loopback}) == row.allowed);
     }
 }
