@@ -1,6 +1,5 @@
 #include "app/main_form.h"
 
-#include <exception>
 #include <string>
 
 #include "app/command_line.h"
@@ -24,25 +23,7 @@ namespace {
 
 constexpr char kMainFormClass[] = "PebblewireMainForm";
 constexpr char kCaption[] = "Brantel Pebblewire pro Windows 2000/NT";
-constexpr char kTrayHint[] = "Brantel Pebblewire";
 constexpr char kEscape = 27;
-
-// Where the last message goes when the program's folder takes none; empty when unknown.
-std::string AppDataFolder() {
-    try {
-        return shell::FolderLocation(shell::ShellFolderKind::AppData);
-    } catch (const std::exception&) {
-        return {};
-    }
-}
-
-template <typename Step>
-void Quietly(Step step) noexcept {
-    try {
-        step();
-    } catch (...) {
-    }
-}
 
 }  // namespace
 
@@ -65,6 +46,7 @@ bool TMainForm::Create(const tk::Owner& program) {
                           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_THICKFRAME | WS_CLIPCHILDREN,
                           design.left, design.top, design.width, design.height, program_.window))
         return false;
+    SetMinimumSize(settings::kWindowWidth, settings::kWindowHeight);
     Controls.Create(
         Handle(), [this](char& key) { Memo1KeyPress(key); }, [this](char& key) { Edit1KeyPress(key); },
         [this] { Edit1Exit(); });
@@ -77,17 +59,9 @@ bool TMainForm::Create(const tk::Owner& program) {
     return true;
 }
 
-// The tray icon's stored properties in their stored order, then the components' loaded
-// notification: the icon is absent until the options say otherwise.
+// The components' stored properties, then their loaded notification.
 void TMainForm::CreateComponents() {
-    BuildTrayMenu(PopupTray, [this](Command command) { RunCommand(command); });
-    TrayIcon1 = std::make_unique<trayicon::TCoolTrayIcon>(application_, this);
-    TrayIcon1->SetCycleInterval(0);
-    TrayIcon1->SetHint(kTrayHint);
-    TrayIcon1->SetShowHint(true);
-    TrayIcon1->SetIconVisible(false);
-    TrayIcon1->SetIconIndex(0);
-    TrayIcon1->SetPopupMenu(&PopupTray);
+    Tray.Create(application_, this, [this](Command command) { RunCommand(command); });
     NotifyLoaded();
 }
 
@@ -98,39 +72,42 @@ void TMainForm::FormCreate() {
     running_.AddMarker();
     application_.SetOnHint([this] { ShowHint(); });
     application_.SetOnShowRequest([this] { ShowWindow1Click(); });
-    TrayIcon1->SetIcon(tk::LoadProgramIcons().icon);
+    Tray.SetIcon(tk::LoadProgramIcons().icon);
     font_.reset(tk::CreateFormFont());
     tk::ApplyFont(Handle(), font_.get());
     Bars.FitMenuButtons();
     // Not a stored setting: the mark shows whether the Run value exists.
     MainMenu1.SetChecked(IDM_SPOUSTET, shell::RunValueExists());
-    std::exception_ptr failure;
     try {
         LoadMainSettings(Settings());
     } catch (...) {
-        failure = std::current_exception();
+        AfterSettings(false);
+        throw;
     }
+    AfterSettings(true);
+}
+
+// The icon, the minimised start when the settings were all read, and the last message.
+void TMainForm::AfterSettings(bool allRead) {
     ApplyTrayOption();
-    if (!failure) ApplyMinimizedStart();
+    if (allRead) ApplyMinimizedStart();
+    // Where the program's folder takes none, the last message lives in the application data.
     if (settings_.HasRead(settings::LoadStep::Options))
         lastMessage_.Load(Controls.Memo1, MainMenu1.Checked(IDM_POSLEDNI_ZPRAVU), program_.exeName,
-                          AppDataFolder());
-    if (failure) std::rethrow_exception(failure);
+                          shell::FolderLocationIfKnown(shell::ShellFolderKind::AppData));
 }
 
 // A failed save is reported, and costs neither the marker nor the last message. While the session
 // ends, Windows may end the process at any moment and no one answers a box: the last message goes
 // first, and a failure shows nothing.
 void TMainForm::FormDestroy() {
-    if (endingSession_) {
-        Quietly([this] { KeepLastMessage(); });
-        Quietly([this] { SaveMainSettings(Settings()); });
-        running_.DropMarker();
-        return;
-    }
-    tk::Guarded([this] { SaveMainSettings(Settings()); });
+    if (endingSession_) tk::Quietly([this] { KeepLastMessage(); });
+    if (endingSession_)
+        tk::Quietly([this] { SaveMainSettings(Settings()); });
+    else
+        tk::Guarded([this] { SaveMainSettings(Settings()); });
     running_.DropMarker();
-    KeepLastMessage();
+    if (!endingSession_) KeepLastMessage();
 }
 
 MainSettings TMainForm::Settings() { return {settings_, running_, Handle(), program_, MainMenu1, Controls, Bars}; }
@@ -149,15 +126,19 @@ void TMainForm::LayoutControls() {
 
 // The window goes on while the messenger runs; OnSendDone tells the outcome.
 void TMainForm::Poslat1Click() {
-    sender_.Start(program_, Controls.Memo1.Text(), Controls.Recipient.Target(), Handle());
+    const std::string text = Controls.Memo1.Text();
+    if (sender_.Start(program_, text, Controls.Recipient.Target(), Handle())) sentText_ = text;
     ShowHint();
 }
 
-// Only a message delivered whole is confirmed alone, and only then may the editor be emptied.
+// Only a message delivered whole may empty the editor, and only while it holds the text sent.
 LRESULT TMainForm::OnSendDone() {
-    const messaging::SendOutcome outcome = sender_.Finish();
+    const std::optional<messaging::Verdict> verdict = sender_.Finish();
     ShowHint();
-    messaging::ReportOutcome(program_, outcome, Controls.Memo1, MainMenu1.Checked(IDM_VYMAZAT));
+    if (!verdict) return 0;
+    if (!verdict->keepText && MainMenu1.Checked(IDM_VYMAZAT) && Controls.Memo1.Text() == sentText_)
+        Controls.Memo1.SetText("");
+    messaging::ReportOutcome(program_, *verdict);
     return 0;
 }
 
@@ -183,19 +164,9 @@ void TMainForm::Odstranitzregistru1Click() {
 void TMainForm::Obsahnapovedy1Click() { dialogs::ShowHelpForm(program_); }
 void TMainForm::Oprogramu1Click() { dialogs::ShowAboutBox(program_); }
 
-// With the option on the icon always shows, and minimising hides the program behind it.
-void TMainForm::ApplyTrayOption() {
-    const bool inTray = MainMenu1.Checked(IDM_DO_TRAYBARU);
-    TrayIcon1->SetIconVisible(inTray);
-    TrayIcon1->SetMinimizeToTray(inTray);
-}
-
-void TMainForm::ShowWindow1Click() {
-    TrayIcon1->ShowMainWindow();
-    if (!MainMenu1.Checked(IDM_DO_TRAYBARU)) TrayIcon1->SetIconVisible(false);
-}
-
-void TMainForm::HideWindow1Click() { TrayIcon1->HideMainWindow(); }
+void TMainForm::ApplyTrayOption() { Tray.ApplyOption(MainMenu1.Checked(IDM_DO_TRAYBARU)); }
+void TMainForm::ShowWindow1Click() { Tray.ShowWindow(MainMenu1.Checked(IDM_DO_TRAYBARU)); }
+void TMainForm::HideWindow1Click() { Tray.HideWindow(); }
 
 // No question about unsaved text: the program keeps no record of changes. The remembered name stays.
 void TMainForm::Nova1Click() { Controls.Memo1.SetText(""); }
@@ -255,9 +226,7 @@ bool TMainForm::CanClose() {
 // With close-to-tray on, closing only hides the program behind its icon.
 void TMainForm::FormCloseQuery(bool& canClose) {
     canClose = !MainMenu1.Checked(IDM_ZAVIRAT_DO_TRAYBARU);
-    if (canClose) return;
-    TrayIcon1->HideMainWindow();
-    TrayIcon1->SetIconVisible(true);
+    if (!canClose) Tray.CloseToTray();
 }
 
 void TMainForm::RunCommand(Command command) { (this->*HandlerOf(command))(); }
@@ -273,12 +242,6 @@ LRESULT TMainForm::OnCommand(WPARAM wParam, LPARAM lParam) {
     const auto from = reinterpret_cast<HWND>(lParam);
     if (from && !Bars.SendsCommands(from)) return 0;
     RunCommand(Command(LOWORD(wParam)));
-    return 0;
-}
-
-LRESULT TMainForm::OnGetMinMaxInfo(LPARAM lParam) {
-    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-    info->ptMinTrackSize = {settings::kWindowWidth, settings::kWindowHeight};
     return 0;
 }
 
@@ -308,7 +271,6 @@ LRESULT TMainForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) == WA_INACTIVE) Bars.Deactivated();
         break;
     case WM_SIZE: LayoutControls(); return 0;
-    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(lParam);
     case WM_ERASEBKGND: return 1;
     case WM_QUERYENDSESSION: Konec1Click(); return TRUE;  // never in the way of the session's end
     case WM_ENDSESSION:

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "app/command_table.h"
@@ -12,6 +11,7 @@
 #include "app/main_controls.h"
 #include "app/main_menu.h"
 #include "app/main_settings.h"
+#include "app/main_tray.h"
 #include "app/running_instance.h"
 #include "messaging/last_message.h"
 #include "messaging/messenger.h"
@@ -19,8 +19,6 @@
 #include "toolkit/application.h"
 #include "toolkit/form.h"
 #include "toolkit/handles.h"
-#include "toolkit/popup_menu.h"
-#include "trayicon/cool_tray_icon.h"
 
 namespace app {
 
@@ -81,6 +79,7 @@ private:
     void FormDestroy();
     // Flips the option's check mark and stores the new state at once.
     void FlipOption(Command command);
+    void AfterSettings(bool allRead);
     void ApplyMinimizedStart();
     void EndSession();
     void KeepLastMessage();
@@ -90,7 +89,6 @@ private:
 
     LRESULT OnSendDone();
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
-    LRESULT OnGetMinMaxInfo(LPARAM lParam);
     LRESULT OnNotify(LPARAM lParam);
     LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
 
@@ -101,14 +99,13 @@ private:
     MainControls Controls;
     // The message on its way, if any.
     messaging::Sender sender_;
+    std::string sentText_;  // the editor's text as the last send took it
     tk::FontHandle font_;
     bool created_ = false;        // the controls are laid out once creation is over
     bool endingSession_ = false;  // the session ends: the exit shows nothing
     RunningInstance running_;     // its marks for a second start, from creation to destruction
     settings::SettingsSession settings_;
-    tk::PopupMenu PopupTray{this};
-    // Made once the window exists: it hooks the window's procedure.
-    std::unique_ptr<trayicon::TCoolTrayIcon> TrayIcon1;
+    MainTray Tray{this};
     // The file last opened or saved through the dialogs, proposed by the next one.
     std::string LastFileName;
     // The last-message file, as far as the start got to look at it.

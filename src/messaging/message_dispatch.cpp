@@ -39,13 +39,13 @@ std::string ConfirmationText(std::string_view recipient, bool workgroupMode) {
 }
 
 SendPlan PlanSend(const SendInputs& inputs) {
-    const std::string recipient = ResolveRecipient(inputs.recipientText);
+    const std::string recipient = ResolveRecipient(inputs.target.fieldText);
     SendPlan plan;
     plan.programPath = inputs.messengerBeside.empty() ? inputs.windowsDirectory + std::string(kMessengerSubPath)
                                                       : inputs.messengerBeside;
     plan.parameters =
-        netcommand::ComposeSend(TargetArgument(recipient, inputs.workgroupMode), MessageText(inputs.editorText));
-    plan.confirmation = ConfirmationText(recipient, inputs.workgroupMode);
+        netcommand::ComposeSend(TargetArgument(recipient, inputs.target.workgroupMode), MessageText(inputs.editorText));
+    plan.confirmation = ConfirmationText(recipient, inputs.target.workgroupMode);
     return plan;
 }
 
@@ -68,11 +68,11 @@ Verdict JudgeSend(std::string_view confirmation, std::string_view report, unsign
     Verdict verdict{uncertain ? Verdict::kUncertain : Verdict::kFailed,
                     std::string(uncertain ? kUncertain : kNotDelivered)};
     if (timedOut)
-        verdict.text += "Příkaz neskončil do " + std::to_string(kSendWaitMs / 1000) + " s a byl ukončen.";
+        verdict.text += "Příkaz neskončil do " + std::to_string(unsigned(kSendWaitMs / 1000)) + " s a byl ukončen.";
     else if (!report.empty())
         verdict.text += report;
     else
-        verdict.text += "Příkaz skončil se stavem " + std::to_string(exitStatus) + ".";
+        verdict.text += "Příkaz skončil se stavem " + std::to_string(unsigned(exitStatus)) + ".";
     return verdict;
 }
 

@@ -26,9 +26,8 @@ struct SendTarget {
 };
 
 struct SendInputs {
-    std::string editorText;      // the editor's whole text, hard line breaks as CR LF
-    std::string recipientText;   // the recipient field as it stands
-    bool workgroupMode = false;  // "Pracovní skupina:" is checked
+    std::string editorText;  // the editor's whole text, hard line breaks as CR LF
+    SendTarget target;
     std::string windowsDirectory;
     std::string messengerBeside;  // a net.exe in the program's own folder, empty when there is none
 };

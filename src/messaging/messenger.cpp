@@ -43,7 +43,8 @@ struct Sender::Run {
     DWORD started = GetTickCount();
     bool ended = false;  // ended by the program, for taking too long
     std::string bytes;
-    SendOutcome outcome;
+    std::string confirmation;  // shown after a delivery
+    std::optional<Verdict> verdict;
 };
 
 std::unique_ptr<Sender::Run> Sender::Launch(const SendPlan& plan) {
@@ -95,21 +96,20 @@ Sender::Sender() : timer_([this] { Poll(); }) { timer_.SetInterval(kPollMs); }
 
 Sender::~Sender() = default;
 
-void Sender::Start(const tk::Owner& program, std::string editorText, const SendTarget& target, HWND window) {
+bool Sender::Start(const tk::Owner& program, const std::string& text, const SendTarget& target, HWND window) {
     if (run_) {
         status_ = kStillSending;
-        return;
+        return false;
     }
-    const SendPlan plan = PlanSend({editorText, target.fieldText, target.workgroupMode, WindowsDirectory(),
-                                    MessengerBesideProgram(program.exeName)});
+    const SendPlan plan = PlanSend({text, target, WindowsDirectory(), MessengerBesideProgram(program.exeName)});
     if (!FitsCommandLine(plan)) throw LaunchError("Zprávu se nepodařilo odeslat: je příliš dlouhá.");
     // First, while nothing has started: a timer the system refuses stops the send here.
     timer_.SetEnabled(true);
     run_ = Launch(plan);
-    run_->outcome.confirmation = plan.confirmation;
-    run_->outcome.editorText = std::move(editorText);
+    run_->confirmation = plan.confirmation;
     window_ = window;
     status_ = kSending;
+    return true;
 }
 
 void Sender::Poll() {
@@ -123,8 +123,7 @@ void Sender::Poll() {
     Drain();
     DWORD status = 0;
     GetExitCodeProcess(run_->process.get(), &status);
-    SendOutcome& outcome = run_->outcome;
-    outcome.verdict = JudgeSend(outcome.confirmation, ReportText(AnsiFromOem(run_->bytes)), status, run_->ended);
+    run_->verdict = JudgeSend(run_->confirmation, ReportText(AnsiFromOem(run_->bytes)), status, run_->ended);
     PostMessageA(window_, WM_SEND_DONE, 0, 0);
 }
 
@@ -150,19 +149,16 @@ void Sender::Drain() {
     }
 }
 
-SendOutcome Sender::Finish() {
+std::optional<Verdict> Sender::Finish() {
     // Only an ended send has an outcome to give.
     if (!run_ || timer_.Enabled()) return {};
-    SendOutcome outcome = std::move(run_->outcome);
+    std::optional<Verdict> verdict = std::move(run_->verdict);
     run_.reset();
     status_.clear();
-    return outcome;
+    return verdict;
 }
 
-void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND editor, bool clearEditor) {
-    if (!outcome.verdict) return;
-    const Verdict& verdict = *outcome.verdict;
-    if (clearEditor && !verdict.keepText && tk::GetText(editor) == outcome.editorText) tk::SetText(editor, "");
+void ReportOutcome(const tk::Owner& program, const Verdict& verdict) {
     switch (verdict.kind) {
     case Verdict::kDelivered: program.Tell(verdict.text, MB_OK | MB_ICONINFORMATION); break;
     case Verdict::kUncertain: program.Tell(verdict.text, MB_OK | MB_ICONWARNING); break;

@@ -28,13 +28,6 @@ std::string WindowsDirectory();
 // The net.exe in the folder of the program file `exeName`, empty when there is none.
 std::string MessengerBesideProgram(const std::string& exeName);
 
-// How a send ended. No verdict: there was nothing to report.
-struct SendOutcome {
-    std::optional<Verdict> verdict;
-    std::string confirmation;  // shown after a delivery
-    std::string editorText;    // the editor's text as it was sent
-};
-
 // A window's sends, one at a time: the messenger runs hidden in a job of its own, its output read
 // through a pipe and its end polled from a timer. After kSendWaitMs the job is ended, with
 // whatever the messenger started, and the outcome is read once the messenger has gone. A
@@ -52,11 +45,12 @@ public:
 
     // Starts the messenger that `program`'s system offers for the editor's text and the target;
     // `window` gets WM_SEND_DONE when it is over. While a send is on its way another is refused
-    // and the status says so. Throws LaunchError when the messenger cannot start or the message
-    // does not fit its command line.
-    void Start(const tk::Owner& program, std::string editorText, const SendTarget& target, HWND window);
-    // After WM_SEND_DONE: how the send ended; the sender is free again.
-    SendOutcome Finish();
+    // (false) and the status says so. Throws LaunchError when the messenger cannot start or the
+    // message does not fit its command line.
+    bool Start(const tk::Owner& program, const std::string& text, const SendTarget& target, HWND window);
+    // After WM_SEND_DONE: how the send ended, nothing when there is nothing to report; the
+    // sender is free again.
+    std::optional<Verdict> Finish();
 
 private:
     struct Run;
@@ -75,8 +69,7 @@ private:
 };
 
 // The confirmation box after a delivery, the warning box when it is unknown whether the message
-// arrived, the error box after a failure. With `clearEditor`, a delivery of the whole text first
-// empties the editor, unless it was given another text meanwhile.
-void ReportOutcome(const tk::Owner& program, const SendOutcome& outcome, HWND editor, bool clearEditor);
+// arrived, the error box after a failure.
+void ReportOutcome(const tk::Owner& program, const Verdict& verdict);
 
 }  // namespace messaging

@@ -17,7 +17,7 @@ std::string ReadText(const char* name) {
     for (const HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         const auto value = tk::RegistryKey::Open(root, kConfigKey, KEY_READ).ReadRaw(name);
         if (value && value->type == REG_SZ)
-            return settings::DecodeText(name, value->type, value->bytes, value->bytes.size());
+            return settings::DecodeText(name, value->type, value->Data(), value->bytes.size());
     }
     return {};
 }

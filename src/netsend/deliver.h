@@ -24,6 +24,7 @@ struct Delivery {
     Delivery(Outcome result, std::string code = {}) : outcome(result), detail(std::move(code)) {}
     Outcome outcome;
     std::string detail;  // the error code, for the line that reports a failure
+    std::size_t cut = 0;  // the length the text was cut to; zero when it went whole
 };
 
 // To the messenger `message.to` at `address` (host order), within the command's deadline.

@@ -25,10 +25,16 @@ int Finish(const Delivery& delivery, std::string_view subject) {
     return ExitStatus(delivery.outcome);
 }
 
-// Delivers the message within `deadline`, its text cut at `cut` when it is longer (then `cut` is
-// left as it is, else set to zero).
+// To a name: its address first, all within the deadline.
+Delivery Deliver(const Message& message, const Config& config, const Deadline& deadline) {
+    const auto address = ResolveName(message.to, config, deadline);
+    if (!address) return {Outcome::kNameNotFound};
+    return DeliverMessage(*address, message, deadline);
+}
+
+// Delivers the message within `deadline`, its text cut to the limit when it is longer.
 Delivery Send(const SendCommand& command, const LocalNames& local, const std::string& recipient,
-              const Deadline& deadline, std::size_t& cut) {
+              const Deadline& deadline) {
     const bool group = command.target == Target::kGroup;
     const std::string computer = ToOem(local.computer);
     Message message{computer, std::string(Originator(ToOem(local.user), computer)), ToOem(recipient),
@@ -36,17 +42,14 @@ Delivery Send(const SendCommand& command, const LocalNames& local, const std::st
     if (message.to.size() > kNameLength) return {Outcome::kNameTooLong};
     const Config config = LoadConfig();
     if (group && !config.broadcasts) return {Outcome::kBroadcastsOff};
-    cut = group ? kBroadcastLimit : kMessageLimit;
-    if (message.text.size() > cut)
-        message.text.resize(cut);
-    else
-        cut = 0;
+    const std::size_t limit = group ? kBroadcastLimit : kMessageLimit;
+    const std::size_t cut = message.text.size() > limit ? limit : 0;
+    if (cut) message.text.resize(cut);
     const Winsock winsock;
     if (winsock.Started()) return {Outcome::kNetworkError, std::to_string(winsock.Started())};
-    if (group) return BroadcastMessage(message);
-    const auto address = ResolveName(message.to, config, deadline);
-    if (!address) return {Outcome::kNameNotFound};
-    return DeliverMessage(*address, message, deadline);
+    Delivery delivery = group ? BroadcastMessage(message) : Deliver(message, config, deadline);
+    delivery.cut = cut;
+    return delivery;
 }
 
 }  // namespace
@@ -59,10 +62,10 @@ int main() {
     const LocalNames local = LoadLocalNames();
     const bool ownGroup = command->target == Target::kGroup && command->name.empty();
     const std::string recipient = tk::LocaleUpper(ownGroup ? local.workgroup : command->name);
-    std::size_t cut = 0;
-    const Delivery delivery = Send(*command, local, recipient, deadline, cut);
+    const Delivery delivery = Send(*command, local, recipient, deadline);
     // Told only of a text that went out.
-    if (cut && ExitStatus(delivery.outcome) != netcommand::kNotSent) PrintLine(netcommand::CutNotice(cut), false);
+    if (delivery.cut && ExitStatus(delivery.outcome) != netcommand::kNotSent)
+        PrintLine(netcommand::CutNotice(delivery.cut), false);
     // A name too long is told as the name alone, a group's or not.
     const bool aboutGroup = command->target == Target::kGroup && delivery.outcome != Outcome::kNameTooLong;
     return Finish(delivery, aboutGroup ? "pracovní skupinu " + recipient : recipient);

@@ -25,7 +25,7 @@ void DeleteTree(HKEY parent, const char* path) {
 std::optional<std::string> ReadText(const tk::RegistryKey& key, const char* name) {
     const std::optional<tk::RegistryKey::RawValue> value = key.ReadRaw(name);
     if (!value) return std::nullopt;
-    return DecodeText(name, value->type, value->bytes, value->bytes.size());
+    return DecodeText(name, value->type, value->Data(), value->bytes.size());
 }
 
 SettingsStore::SettingsStore() : root_(tk::RegistryKey::Create(HKEY_CURRENT_USER, kRoot)) {}

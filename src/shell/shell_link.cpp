@@ -50,6 +50,14 @@ std::string FolderLocation(ShellFolderKind folder) {
     return settings::ReadText(key, valueName.c_str()).value_or(std::string());
 }
 
+std::string FolderLocationIfKnown(ShellFolderKind folder) noexcept {
+    try {
+        return FolderLocation(folder);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 void CreateShortcut(ShellFolderKind folder, const std::string& subFolder, bool createFolders, const std::string& name,
                     const std::string& description, const std::string& targetPath, const std::string& arguments,
                     const std::string& workingDirectory, ShortcutWindowState windowState) {

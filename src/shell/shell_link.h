@@ -19,6 +19,8 @@ void CreateShortcut(ShellFolderKind folder, const std::string& subFolder, bool c
 // Where the special folder lies; empty when the key or the value is missing. Throws for a value
 // that is not text.
 std::string FolderLocation(ShellFolderKind folder);
+// The same, empty also where the value cannot be read.
+std::string FolderLocationIfKnown(ShellFolderKind folder) noexcept;
 
 // Whether a file, not a folder, carries the shortcut's file name.
 bool ShortcutExists(ShellFolderKind folder, const std::string& subFolder, const std::string& name);

@@ -39,7 +39,7 @@ std::vector<std::string> FolderLevels(std::string_view folderPath) {
     std::vector<std::string> levels;
     for (std::size_t at = folderPath.find(kSeparator); at != std::string_view::npos;
          at = folderPath.find(kSeparator, at + 1))
-        levels.emplace_back(folderPath.substr(0, at + 1));
+        levels.push_back(std::string(folderPath.substr(0, at + 1)));
     return levels;
 }
 

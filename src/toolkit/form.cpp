@@ -42,6 +42,9 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ACTIVATE: return OnActivate(wParam, lParam);
     case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
+    case WM_GETMINMAXINFO:
+        if (minimum_.x) reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = minimum_;
+        break;
     case WM_CLOSE:
         if (CanClose()) {
             if (application_)

@@ -29,6 +29,9 @@ public:
     // The control that gets the focus when the form is next activated.
     void SetActiveControl(HWND control) { focused_ = control; }
 
+    // The smallest outer size the user may drag the window to; the system's until it is set.
+    void SetMinimumSize(int width, int height) { minimum_ = {width, height}; }
+
     // Asks the window to close, as its close button does.
     void Close() { PostMessageA(Handle(), WM_CLOSE, 0, 0); }
 
@@ -46,6 +49,7 @@ private:
     bool visible_ = false;
     WindowState state_ = WindowState::Normal;
     HWND focused_ = nullptr;
+    POINT minimum_{};
     Application* application_ = nullptr;  // set while this is the application's main form
 };
 

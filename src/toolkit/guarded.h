@@ -23,6 +23,15 @@ Result Guarded(Handler&& handler, Result fallback) noexcept {
     return fallback;
 }
 
+// Runs a step while no one may answer a box (the session ends): a failure is kept to itself.
+template <typename Step>
+void Quietly(Step&& step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
 template <typename Handler>
 void Guarded(Handler&& handler) noexcept {
     Guarded<int>(

@@ -39,10 +39,10 @@ bool RegistryKey::HasValue(const char* name) const {
 
 std::optional<RegistryKey::RawValue> RegistryKey::ReadRaw(const char* name) const {
     if (!key_) return std::nullopt;
-    RawValue value{REG_NONE, std::vector<unsigned char>(kFirstReadSize)};
+    RawValue value{REG_NONE, std::string(kFirstReadSize, '\0')};
     for (;;) {
         DWORD size = DWORD(value.bytes.size());
-        const LONG status = RegQueryValueExA(key_, name, nullptr, &value.type, value.bytes.data(), &size);
+        const LONG status = RegQueryValueExA(key_, name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.bytes.data()), &size);
         // The value may grow between the two reads: ask again with the size it has now.
         if (status == ERROR_MORE_DATA && size > value.bytes.size()) {
             value.bytes.resize(size);

@@ -9,6 +9,8 @@
 
 #include <memory>
 #include <optional>
+#include <span>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -107,7 +109,10 @@ public:
     // grows between two reads.
     struct RawValue {
         DWORD type;
-        std::vector<unsigned char> bytes;
+        std::string bytes;  // as the registry gives them
+        std::span<const unsigned char> Data() const {
+            return {reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()};
+        }
     };
     std::optional<RawValue> ReadRaw(const char* name) const;
 

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto [field, windows] = fuzz::Split(rest);
     const bool workgroup = data[0] & 1;
     const messaging::SendPlan plan =
-        messaging::PlanSend({std::string(editor), std::string(field), workgroup, std::string(windows), ""});
+        messaging::PlanSend({std::string(editor), {std::string(field), workgroup}, std::string(windows), ""});
     fuzz::Expect(plan.programPath == std::string(windows) + "\\system32\\net.exe");
     fuzz::Expect(plan.parameters.starts_with("send ") && plan.confirmation.starts_with("Zpráva byla poslána ") &&
                  plan.confirmation.ends_with("."));

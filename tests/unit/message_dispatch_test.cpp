@@ -65,7 +65,7 @@ TEST_CASE("recipient, target and confirmation for each mode and field content") 
     for (const auto& row : rows) {
         CAPTURE(row.field);
         CAPTURE(row.workgroup);
-        const auto plan = PlanSend({"M", row.field, row.workgroup, "C:\\WINNT", ""});
+        const auto plan = PlanSend({"M", {row.field, row.workgroup}, "C:\\WINNT", ""});
         CHECK(plan.parameters == row.parameters);
         CHECK(plan.confirmation == row.confirmation);
     }
@@ -91,7 +91,7 @@ TEST_CASE("parameters carry the text unchanged; the path is the messenger beside
     };
     for (const auto& row : rows) {
         CAPTURE(row.editor);
-        const auto plan = PlanSend({row.editor, "pc", false, row.windir, row.beside});
+        const auto plan = PlanSend({row.editor, {"pc", false}, row.windir, row.beside});
         CHECK(plan.programPath == row.path);
         CHECK(plan.parameters == row.parameters);
     }
@@ -111,7 +111,7 @@ TEST_CASE("a message goes out only when its command line fits the system's limit
     } rows[] = {{0, true}, {32731, true}, {32732, false}, {65536, false}};
     for (const Row& row : rows) {
         CAPTURE(row.textLength);
-        const auto plan = PlanSend({lines(row.textLength), "", false, "C:\\WINNT", ""});
+        const auto plan = PlanSend({lines(row.textLength), {"", false}, "C:\\WINNT", ""});
         CHECK(messaging::FitsCommandLine(plan) == row.fits);
     }
 }
