@@ -101,13 +101,15 @@ void TMainForm::AfterSettings(bool allRead) {
 // ends, Windows may end the process at any moment and no one answers a box: the last message goes
 // first, and a failure shows nothing.
 void TMainForm::FormDestroy() {
-    if (endingSession_) tk::Quietly([this] { KeepLastMessage(); });
-    if (endingSession_)
+    if (endingSession_) {
+        tk::Quietly([this] { KeepLastMessage(); });
         tk::Quietly([this] { SaveMainSettings(Settings()); });
-    else
-        tk::Guarded([this] { SaveMainSettings(Settings()); });
+        running_.DropMarker();
+        return;
+    }
+    tk::Guarded([this] { SaveMainSettings(Settings()); });
     running_.DropMarker();
-    if (!endingSession_) KeepLastMessage();
+    KeepLastMessage();
 }
 
 MainSettings TMainForm::Settings() { return {settings_, running_, Handle(), program_, MainMenu1, Controls, Bars}; }
